@@ -1,0 +1,41 @@
+#include "core/login_shortcut.h"
+
+#include "core/author_info.h"
+#include "core/login_mode.h"
+#include "core/password_hash.h"
+
+namespace tessaly {
+
+std::string LinkNameFor(const LoginRequest& request) {
+    return LinkNamePrefix(request.loginMode) + request.qqNumber;
+}
+
+std::string TargetPathFor(const LoginRequest& request) {
+    return request.installFolder + "\\QQ.exe";
+}
+
+std::string ClientArgumentsFor(const LoginRequest& request) {
+    return " /START QQUIN:" + request.qqNumber + " " +
+           "PWDHASH:" + EncodePasswordHash(request.password) +
+           " /STAT:" + StatusCode(request.loginMode);
+}
+
+std::string DescriptionFor(const std::string& linkName) {
+    return linkName + "\n" + kAuthorWebAddress;
+}
+
+std::string LinkFilePathFor(const std::string& desktopFolder, const std::string& linkName) {
+    return desktopFolder + "\\" + linkName + ".lnk";
+}
+
+LoginShortcut ComposeLoginShortcut(const LoginRequest& request, const std::string& desktopFolder) {
+    LoginShortcut shortcut;
+    shortcut.linkName = LinkNameFor(request);
+    shortcut.targetPath = TargetPathFor(request);
+    shortcut.arguments = ClientArgumentsFor(request);
+    shortcut.description = DescriptionFor(shortcut.linkName);
+    shortcut.linkFilePath = LinkFilePathFor(desktopFolder, shortcut.linkName);
+    return shortcut;
+}
+
+}  // namespace tessaly

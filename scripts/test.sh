@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every build and runs every test level:
+# native, native under AddressSanitizer + UBSan, and under 32-bit Wine.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+summary=()
+status=0
+
+run_level() {
+    local name=$1
+    shift
+    echo "=== $name"
+    if "$@"; then
+        summary+=("$name: passed")
+    else
+        summary+=("$name: FAILED")
+        status=1
+    fi
+}
+
+build() {
+    cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j"$jobs"
+}
+
+check_format() {
+    local files
+    files=$(git ls-files '*.cpp' '*.h')
+    [ -z "$files" ] || clang-format --dry-run -Werror $files
+}
+
+run_level "format" check_format
+run_level "native build" build native
+run_level "native tests" ctest --preset native
+run_level "sanitizer build" build asan
+run_level "sanitizer tests" env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --preset asan
+run_level "windows build" build windows
+run_level "wine tests" ctest --preset windows
+bash scripts/wine-harness.sh --stop
+
+echo
+echo "=== summary"
+printf '%s\n' "${summary[@]}"
+exit $status

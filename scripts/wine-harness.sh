@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Runs a Windows program under 32-bit Wine in the project's throwaway prefix.
+#
+#   wine-harness.sh PROGRAM.exe [ARGS...]   run a program, exit with its code
+#   wine-harness.sh --stop                  shut the prefix's wineserver and display down
+#
+# The prefix lives in the build tree (TESSALY_WINEPREFIX, default build/wineprefix),
+# never in ~/.wine. The locale is zh_CN.UTF-8, so Wine's ANSI code page is 936.
+# winemenubuilder is disabled: saving a .lnk must not create Linux menu entries.
+# A virtual X display is started on first need and reused until --stop.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${TESSALY_WINEPREFIX:-$root/build/wineprefix}
+export WINEARCH=win32
+export WINEDEBUG=${TESSALY_WINEDEBUG:--all}
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+unset WINELOADER WINESERVER
+
+display_file=$WINEPREFIX.display
+
+stop() {
+    if [ -d "$WINEPREFIX" ]; then
+        wineserver -k 2>/dev/null || true
+    fi
+    if [ -f "$display_file" ]; then
+        read -r _ pid <"$display_file" || true
+        [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
+        rm -f "$display_file"
+    fi
+}
+
+start_display() {
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    if [ -f "$display_file" ]; then
+        read -r number pid <"$display_file" || true
+        if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null; then
+            export DISPLAY=:$number
+            return
+        fi
+    fi
+    # Find a free display number, start Xvfb on it and wait until it answers.
+    for number in $(seq 90 140); do
+        [ -e /tmp/.X11-unix/X$number ] || [ -e /tmp/.X$number-lock ] && continue
+        Xvfb :$number -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        pid=$!
+        for _ in $(seq 50); do
+            if DISPLAY=:$number xdpyinfo >/dev/null 2>&1; then
+                echo "$number $pid" >"$display_file"
+                export DISPLAY=:$number
+                return
+            fi
+            kill -0 $pid 2>/dev/null || break
+            sleep 0.1
+        done
+        kill $pid 2>/dev/null || true
+    done
+    echo "wine-harness: could not start Xvfb" >&2
+    exit 1
+}
+
+make_prefix() {
+    [ -f "$WINEPREFIX/.tessaly-ready" ] && return
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # A stand-in browser records every address it is asked to open, so tests
+    # never start a real one.
+    local recorder_dir=$WINEPREFIX/drive_c/tessaly-test
+    mkdir -p "$recorder_dir"
+    cp "$root/tests/support/record-url.cmd" "$recorder_dir/record-url.cmd"
+    wine reg add 'HKCR\http\shell\open\command' /ve /d 'C:\tessaly-test\record-url.cmd "%1"' /f >/dev/null 2>&1
+    wine reg add 'HKCR\https\shell\open\command' /ve /d 'C:\tessaly-test\record-url.cmd "%1"' /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.tessaly-ready"
+}
+
+if [ "${1:-}" = "--stop" ]; then
+    stop
+    exit 0
+fi
+[ $# -ge 1 ] || { echo "usage: $0 PROGRAM.exe [ARGS...] | --stop" >&2; exit 2; }
+
+start_display
+make_prefix
+exec wine "$@"

@@ -1,0 +1,1 @@
+@echo %~1>> C:\tessaly-test\opened-urls.txt
