@@ -3,6 +3,7 @@
 #
 #   wine-harness.sh PROGRAM.exe [ARGS...]   run a program, exit with its code
 #   wine-harness.sh --stop                  shut the prefix's wineserver and display down
+#   wine-harness.sh --prefix                print the prefix's folder
 #
 # The prefix lives in the build tree (TESSALY_WINEPREFIX, default build/wineprefix),
 # never in ~/.wine. The locale is zh_CN.UTF-8, so Wine's ANSI code page is 936.
@@ -76,11 +77,17 @@ make_prefix() {
     touch "$WINEPREFIX/.tessaly-ready"
 }
 
-if [ "${1:-}" = "--stop" ]; then
-    stop
-    exit 0
-fi
-[ $# -ge 1 ] || { echo "usage: $0 PROGRAM.exe [ARGS...] | --stop" >&2; exit 2; }
+case "${1:-}" in
+    --stop)
+        stop
+        exit 0
+        ;;
+    --prefix)
+        echo "$WINEPREFIX"
+        exit 0
+        ;;
+esac
+[ $# -ge 1 ] || { echo "usage: $0 PROGRAM.exe [ARGS...] | --stop | --prefix" >&2; exit 2; }
 
 start_display
 make_prefix

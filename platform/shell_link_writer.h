@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace tessaly {
+
+// An HRESULT, kept as a plain integer so portable code can carry it.
+using HResult = std::int32_t;
+
+// SUCCEEDED(): S_FALSE counts as success (the shell link returns it for a
+// target that does not exist yet), so never compare with S_OK.
+inline bool Succeeded(HResult hr) {
+    return hr >= 0;
+}
+
+constexpr HResult kOk = 0;
+// HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE): the link path does not fit
+// the 260-character conversion buffer; nothing was written.
+constexpr HResult kLinkPathTooLong = static_cast<HResult>(0x800700CEu);
+
+// One shell link object, open for the length of one shortcut. Destroying it
+// releases the object and whatever the writer set up for it.
+class ShellLink {
+public:
+    virtual ~ShellLink() = default;
+    virtual HResult SetPath(const std::string& targetPath) = 0;
+    virtual HResult SetArguments(const std::string& arguments) = 0;
+    virtual HResult SetDescription(const std::string& description) = 0;
+    // Converts the ANSI path to UTF-16 and saves, replacing any file of that
+    // name. A path that does not fit gives kLinkPathTooLong before anything
+    // is written.
+    virtual HResult Save(const std::string& linkFilePath) = 0;
+};
+
+// Makes shell link objects.
+class ShellLinkWriter {
+public:
+    virtual ~ShellLinkWriter() = default;
+    // On success `link` holds the new object; on failure it is left empty and
+    // the result says why.
+    virtual HResult Open(std::unique_ptr<ShellLink>* link) = 0;
+};
+
+}  // namespace tessaly

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <windows.h>
+#include <objbase.h>
+
+namespace tessaly::win32 {
+
+// An open registry key, closed when the wrapper goes.
+class ScopedRegKey {
+public:
+    ScopedRegKey() = default;
+    ~ScopedRegKey() {
+        if (key_ != nullptr) {
+            RegCloseKey(key_);
+        }
+    }
+    ScopedRegKey(const ScopedRegKey&) = delete;
+    ScopedRegKey& operator=(const ScopedRegKey&) = delete;
+
+    HKEY get() const { return key_; }
+    // For the open call to fill in; the wrapper must be empty.
+    HKEY* receive() { return &key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+// COM initialised on this thread for the wrapper's life. Every successful
+// CoInitialize (S_OK or S_FALSE) needs its CoUninitialize; a failed one none.
+class ScopedComInit {
+public:
+    ScopedComInit() : result_(CoInitialize(nullptr)) {}
+    ~ScopedComInit() {
+        if (SUCCEEDED(result_)) {
+            CoUninitialize();
+        }
+    }
+    ScopedComInit(const ScopedComInit&) = delete;
+    ScopedComInit& operator=(const ScopedComInit&) = delete;
+
+    HRESULT result() const { return result_; }
+
+private:
+    HRESULT result_;
+};
+
+// Owns one reference to a COM interface.
+template <class Interface>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ~ComPtr() { Reset(); }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+
+    Interface* get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+
+    // For CoCreateInstance / QueryInterface to fill in.
+    void** receive() {
+        Reset();
+        return reinterpret_cast<void**>(&pointer_);
+    }
+    void Reset() {
+        if (pointer_ != nullptr) {
+            pointer_->Release();
+            pointer_ = nullptr;
+        }
+    }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+}  // namespace tessaly::win32

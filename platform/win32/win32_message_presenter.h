@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/message_box.h"
+
+#include <windows.h>
+
+namespace tessaly::win32 {
+
+// MessageBoxA with an OK button and the application's title as caption,
+// modal to the owner window (none until the owner is known).
+class Win32MessagePresenter : public MessagePresenter {
+public:
+    explicit Win32MessagePresenter(HWND owner = nullptr) : owner_(owner) {}
+    void SetOwner(HWND owner) { owner_ = owner; }
+    void Show(const std::string& text) override;
+
+private:
+    HWND owner_;
+};
+
+}  // namespace tessaly::win32

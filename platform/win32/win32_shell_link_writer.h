@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/shell_link_writer.h"
+
+namespace tessaly::win32 {
+
+// Writes shortcuts through the system's shell link object (CLSID_ShellLink
+// with IShellLinkA and IPersistFile).
+class Win32ShellLinkWriter : public ShellLinkWriter {
+public:
+    HResult Open(std::unique_ptr<ShellLink>* link) override;
+};
+
+}  // namespace tessaly::win32

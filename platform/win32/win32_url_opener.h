@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/url_opener.h"
+
+namespace tessaly::win32 {
+
+// Hands the address to the shell's "open" verb, i.e. the default browser.
+class Win32UrlOpener : public UrlOpener {
+public:
+    bool Open(const std::string& url) override;
+};
+
+}  // namespace tessaly::win32

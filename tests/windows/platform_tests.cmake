@@ -1,0 +1,17 @@
+# The Win32 adapters against Wine's real registry, shell link and shell.
+add_executable(tessaly_platform_tests
+    registry_reader_test.cpp
+    shell_link_test.cpp
+    url_opener_test.cpp
+    wine_test_support.cpp
+)
+target_link_libraries(tessaly_platform_tests PRIVATE
+    tessaly_platform_win32 tessaly_core tessaly_test_support gtest_main)
+tessaly_strict(tessaly_platform_tests)
+add_test(NAME platform_tests_wine COMMAND tessaly_platform_tests)
+set_tests_properties(platform_tests_wine PROPERTIES FIXTURES_SETUP sample_links)
+
+# The shortcut the tests leave behind, read by an independent parser on Linux.
+add_test(NAME sample_link_lnkinfo
+    COMMAND python3 ${PROJECT_SOURCE_DIR}/tests/support/check-lnkinfo.py C:/tessaly-test/links/expected.txt)
+set_tests_properties(sample_link_lnkinfo PROPERTIES FIXTURES_REQUIRED sample_links)
