@@ -61,11 +61,24 @@ start_display() {
     exit 1
 }
 
+# Wine links the profile's Desktop, Documents and so on to the Linux home
+# folder; shortcuts written by tests must stay inside the prefix.
+unlink_profile_folders() {
+    local link
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+        if [ -L "$link" ]; then
+            rm "$link"
+            mkdir "$link"
+        fi
+    done
+}
+
 make_prefix() {
     [ -f "$WINEPREFIX/.tessaly-ready" ] && return
     mkdir -p "$(dirname "$WINEPREFIX")"
     wineboot -i >/dev/null 2>&1
     wineserver -w
+    unlink_profile_folders
     # A stand-in browser records every address it is asked to open, so tests
     # never start a real one.
     local recorder_dir=$WINEPREFIX/drive_c/tessaly-test

@@ -15,3 +15,14 @@ set_tests_properties(platform_tests_wine PROPERTIES FIXTURES_SETUP sample_links)
 add_test(NAME sample_link_lnkinfo
     COMMAND python3 ${PROJECT_SOURCE_DIR}/tests/support/check-lnkinfo.py C:/tessaly-test/links/expected.txt)
 set_tests_properties(sample_link_lnkinfo PROPERTIES FIXTURES_REQUIRED sample_links)
+
+# The shortcut creation action with the real adapters.
+add_executable(tessaly_action_tests create_login_shortcut_test.cpp wine_test_support.cpp)
+target_link_libraries(tessaly_action_tests PRIVATE
+    tessaly_ui tessaly_platform_win32 tessaly_test_support gtest_main)
+tessaly_strict(tessaly_action_tests)
+add_test(NAME action_tests_wine COMMAND tessaly_action_tests)
+set_tests_properties(action_tests_wine PROPERTIES FIXTURES_SETUP action_links)
+add_test(NAME action_links_lnkinfo
+    COMMAND python3 ${PROJECT_SOURCE_DIR}/tests/support/check-lnkinfo.py C:/tessaly-test/action/expected.txt)
+set_tests_properties(action_links_lnkinfo PROPERTIES FIXTURES_REQUIRED action_links)

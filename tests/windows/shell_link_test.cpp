@@ -75,8 +75,9 @@ TEST(ShellLinkWriter, WritesALinkThatReadsBackWithGbkText) {
     EXPECT_EQ(read.target, written.target);
     EXPECT_EQ(read.arguments, written.arguments);
     EXPECT_EQ(read.description, written.description);
-    test::RecordExpectedLink(folder.path() + "\\expected.txt", path, written.target,
-                             written.arguments, written.description);
+    test::RecordExpectedFields(
+        folder.path() + "\\expected.txt",
+        {"link", path, written.target, written.arguments, written.description});
 }
 
 TEST(ShellLinkWriter, SavingAgainReplacesTheFile) {

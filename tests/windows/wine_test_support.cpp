@@ -55,15 +55,17 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void RecordExpectedLink(const std::string& expectationsFile, const std::string& linkPath,
-                        const std::string& targetPath, const std::string& arguments,
-                        const std::string& description) {
+void RecordExpectedFields(const std::string& expectationsFile,
+                          const std::vector<std::string>& fields) {
     FILE* file = std::fopen(expectationsFile.c_str(), "ab");
     if (file == nullptr) {
         return;
     }
-    const std::string line = "link\t" + Escape(linkPath) + "\t" + Escape(targetPath) + "\t" +
-                             Escape(arguments) + "\t" + Escape(description) + "\n";
+    std::string line;
+    for (const std::string& field : fields) {
+        line += (line.empty() ? "" : "\t") + Escape(field);
+    }
+    line += "\n";
     std::fwrite(line.data(), 1, line.size(), file);
     std::fclose(file);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tessaly::test {
 
@@ -22,10 +23,9 @@ private:
 
 bool FileExists(const std::string& path);
 
-// Appends one shortcut's expected fields to an expectations file that
-// tests/support/check-lnkinfo.py reads from Linux. Texts are ANSI bytes.
-void RecordExpectedLink(const std::string& expectationsFile, const std::string& linkPath,
-                        const std::string& targetPath, const std::string& arguments,
-                        const std::string& description);
+// Appends one record to an expectations file that tests/support/check-lnkinfo.py
+// reads from Linux (its header says what the records hold). Texts are ANSI bytes.
+void RecordExpectedFields(const std::string& expectationsFile,
+                          const std::vector<std::string>& fields);
 
 }  // namespace tessaly::test

@@ -1,0 +1,154 @@
+#include "ui/create_login_shortcut.h"
+
+#include "core/login_mode.h"
+#include "core/password_hash.h"
+#include "platform/registry_lookups.h"
+#include "tests/support/fake_services.h"
+#include "tests/support/gbk_text.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaly {
+namespace {
+
+constexpr char kDesktop[] = "C:\\Users\\me\\Desktop";
+constexpr char kSuccessText[] =
+    "生成QQ快捷登陆器成功!请查看桌面!感谢您的使用,更多信息请访问http://www.example.org/";
+constexpr char kDesktopWarningText[] = "桌面路径获取失败!快捷方式将生成在C盘根目录下!";
+
+class CreateLoginShortcutTest : public ::testing::Test {
+protected:
+    CreateLoginShortcutTest() { registry.Set(kDesktopFolderLookup, kDesktop); }
+
+    void Create(int mode = Normal) {
+        request.loginMode = mode;
+        CreateLoginShortcut(request, {registry, links, messages});
+        EXPECT_EQ(links.openLinks, 0) << "the shell link object was not released";
+    }
+
+    // The messages shown, as UTF-8.
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> texts;
+        for (const std::string& text : messages.shown) {
+            texts.push_back(test::GbkToUtf8(text));
+        }
+        return texts;
+    }
+
+    std::string NormalName() const { return LinkNamePrefix(Normal) + request.qqNumber; }
+
+    LoginRequest request{"D:\\QQ", "10001", "pass", Normal};
+    test::FakeRegistryReader registry;
+    test::FakeShellLinkWriter links;
+    test::FakeMessagePresenter messages;
+};
+
+TEST_F(CreateLoginShortcutTest, WritesTheShortcutOnTheDesktopAndSaysSo) {
+    Create();
+    const std::string path = std::string(kDesktop) + "\\" + NormalName() + ".lnk";
+    ASSERT_EQ(links.files.count(path), 1u);
+    const test::SavedLink& link = links.files[path];
+    EXPECT_EQ(link.targetPath, "D:\\QQ\\QQ.exe");
+    EXPECT_EQ(link.arguments,
+              " /START QQUIN:10001 PWDHASH:" + EncodePasswordHash("pass") + " /STAT:10");
+    EXPECT_EQ(link.description, NormalName() + "\nhttp://www.example.org/");
+    EXPECT_EQ(Shown(), std::vector<std::string>{kSuccessText});
+    EXPECT_EQ(links.calls, (std::vector<std::string>{"Open", "SetPath", "SetArguments",
+                                                     "SetDescription", "Save", "Release"}));
+}
+
+TEST_F(CreateLoginShortcutTest, MissingDesktopWarnsThenWritesToTheRootOfC) {
+    registry.Remove(kDesktopFolderLookup);
+    Create();
+    EXPECT_EQ(Shown(), (std::vector<std::string>{kDesktopWarningText, kSuccessText}));
+    EXPECT_EQ(links.files.count("C:\\" + NormalName() + ".lnk"), 1u);
+    EXPECT_EQ(links.files.size(), 1u);
+}
+
+TEST_F(CreateLoginShortcutTest, EmptyDesktopValueGivesAPathFromTheDriveRoot) {
+    registry.Set(kDesktopFolderLookup, "   ");  // empty once cleaned
+    Create();
+    EXPECT_EQ(links.files.count("\\" + NormalName() + ".lnk"), 1u);
+    EXPECT_EQ(Shown(), std::vector<std::string>{kSuccessText});
+}
+
+TEST_F(CreateLoginShortcutTest, InputIsNotValidated) {
+    request = {"", "", "", Invisible};
+    Create(Invisible);
+    ASSERT_EQ(links.files.size(), 1u);
+    EXPECT_EQ(links.files.begin()->second.targetPath, "\\QQ.exe");
+    EXPECT_EQ(Shown(), std::vector<std::string>{kSuccessText});
+}
+
+TEST_F(CreateLoginShortcutTest, PressingTwiceOverwritesSwitchingModeAddsASecondFile) {
+    Create();
+    request.password = "changed";
+    Create();
+    ASSERT_EQ(links.files.size(), 1u);
+    EXPECT_NE(links.files.begin()->second.arguments.find(EncodePasswordHash("changed")),
+              std::string::npos);
+
+    Create(Invisible);
+    ASSERT_EQ(links.files.size(), 2u);
+    const std::string invisiblePath =
+        std::string(kDesktop) + "\\" + LinkNamePrefix(Invisible) + "10001.lnk";
+    ASSERT_EQ(links.files.count(invisiblePath), 1u);
+    EXPECT_EQ(links.files[invisiblePath].arguments.substr(
+                  links.files[invisiblePath].arguments.size() - 9),
+              " /STAT:40");
+}
+
+TEST_F(CreateLoginShortcutTest, NoShellLinkObjectIsReportedAsAFailure) {
+    links.openResult = static_cast<HResult>(0x80040154);  // REGDB_E_CLASSNOTREG
+    Create();
+    EXPECT_TRUE(links.files.empty());
+    EXPECT_EQ(Shown(), std::vector<std::string>{
+                           "生成快捷方式失败!系统无法创建快捷方式对象,错误代码:0x80040154"});
+}
+
+TEST_F(CreateLoginShortcutTest, AnyRefusedValueIsReportedAndNothingIsSaved) {
+    const HResult refused = static_cast<HResult>(0x80070057);  // E_INVALIDARG
+    for (HResult test::FakeShellLinkWriter::*step :
+         {&test::FakeShellLinkWriter::setPathResult, &test::FakeShellLinkWriter::setArgumentsResult,
+          &test::FakeShellLinkWriter::setDescriptionResult}) {
+        test::FakeShellLinkWriter failing;
+        failing.*step = refused;
+        test::FakeMessagePresenter shown;
+        CreateLoginShortcut(request, {registry, failing, shown});
+        EXPECT_TRUE(failing.files.empty());
+        EXPECT_EQ(failing.openLinks, 0);
+        EXPECT_EQ(std::count(failing.calls.begin(), failing.calls.end(), "Save"), 0);
+        ASSERT_EQ(shown.shown.size(), 1u);
+        EXPECT_EQ(test::GbkToUtf8(shown.shown[0]),
+                  "生成快捷方式失败!无法设置快捷方式的内容,错误代码:0x80070057");
+    }
+}
+
+TEST_F(CreateLoginShortcutTest, FailedSaveNamesTheFileAndNeverClaimsSuccess) {
+    links.saveResult = static_cast<HResult>(0x80070003);  // path not found
+    Create();
+    EXPECT_TRUE(links.files.empty());
+    const std::string path = std::string(kDesktop) + "\\" + NormalName() + ".lnk";
+    EXPECT_EQ(Shown(), std::vector<std::string>{"生成快捷方式失败!无法保存快捷方式文件\n" +
+                                                test::GbkToUtf8(path) + "\n错误代码:0x80070003"});
+}
+
+TEST_F(CreateLoginShortcutTest, ShellLinkSuccessCodesCountAsSuccess) {
+    links.setPathResult = 1;  // S_FALSE: the target does not exist yet
+    Create();
+    EXPECT_EQ(links.files.size(), 1u);
+    EXPECT_EQ(Shown(), std::vector<std::string>{kSuccessText});
+}
+
+TEST_F(CreateLoginShortcutTest, PathTooLongIsRefusedWithAMessage) {
+    registry.Set(kDesktopFolderLookup, "C:\\" + std::string(250, 'd'));
+    Create();
+    EXPECT_TRUE(links.files.empty());
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].rfind(
+                  "生成快捷方式失败!快捷方式的文件路径超过259个字符,请缩短路径:\nC:\\ddd", 0),
+              0u);
+}
+
+}  // namespace
+}  // namespace tessaly

@@ -1,0 +1,132 @@
+// The shortcut creation action with the real Win32 registry and shell link
+// under Wine; the shortcuts it writes are checked from Linux with lnkinfo.
+#include "ui/create_login_shortcut.h"
+
+#include "core/author_info.h"
+#include "core/login_mode.h"
+#include "platform/registry_lookups.h"
+#include "platform/win32/scoped_handles.h"
+#include "platform/win32/win32_registry_reader.h"
+#include "platform/win32/win32_shell_link_writer.h"
+#include "tests/support/fake_services.h"
+#include "tests/support/gbk_text.h"
+#include "tests/windows/wine_test_support.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace tessaly {
+namespace {
+
+constexpr char kExpectations[] = "C:\\tessaly-test\\action\\expected.txt";
+constexpr char kSuccessStart[] = "生成QQ快捷登陆器成功!";
+
+// Changes the user's desktop folder value for one test and puts it back.
+class DesktopValue {
+public:
+    DesktopValue() {
+        win32::Win32RegistryReader reader;
+        hadValue_ = reader.ReadValue(kDesktopFolderLookup.root, kDesktopFolderLookup.subkey,
+                                     kDesktopFolderLookup.valueName, &original_);
+    }
+    ~DesktopValue() {
+        if (hadValue_) {
+            Set(original_);
+        } else {
+            Remove();
+        }
+    }
+    DesktopValue(const DesktopValue&) = delete;
+    DesktopValue& operator=(const DesktopValue&) = delete;
+
+    const std::string& original() const { return original_; }
+
+    static void Set(const std::string& folder) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopFolderLookup.subkey,
+                        kDesktopFolderLookup.valueName, REG_SZ, folder.c_str(),
+                        static_cast<DWORD>(folder.size() + 1));
+    }
+    static void Remove() {
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopFolderLookup.subkey,
+                           kDesktopFolderLookup.valueName);
+    }
+
+private:
+    std::string original_;
+    bool hadValue_ = false;
+};
+
+class CreateLoginShortcutOnWine : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        CreateDirectoryA("C:\\tessaly-test", nullptr);
+        CreateDirectoryA("C:\\tessaly-test\\action", nullptr);
+        DeleteFileA(kExpectations);
+    }
+
+    // Runs the action with the real adapters; returns the messages as UTF-8.
+    std::vector<std::string> Create(const LoginRequest& request) {
+        win32::Win32RegistryReader registry;
+        win32::Win32ShellLinkWriter links;
+        test::FakeMessagePresenter messages;
+        CreateLoginShortcut(request, {registry, links, messages});
+        std::vector<std::string> shown;
+        for (const std::string& text : messages.shown) {
+            shown.push_back(test::GbkToUtf8(text));
+        }
+        return shown;
+    }
+
+    // Notes the shortcut for the lnkinfo check, which works out the target,
+    // arguments and description from these inputs on its own.
+    static void ExpectLoginLink(const std::string& linkPath, const LoginRequest& request) {
+        test::RecordExpectedFields(
+            kExpectations,
+            {"login", linkPath, request.installFolder, request.qqNumber, request.password,
+             std::to_string(request.loginMode), kAuthorWebAddress});
+    }
+
+    DesktopValue desktop;
+};
+
+TEST_F(CreateLoginShortcutOnWine, WritesIntoTheDesktopFolderFromTheRegistry) {
+    ASSERT_FALSE(desktop.original().empty());
+    // "密码测试" in code page 936: the hash is taken over these bytes.
+    const LoginRequest request{"C:\\Program Files\\Tencent\\QQ", "123456789",
+                               "\xC3\xDC\xC2\xEB\xB2\xE2\xCA\xD4", Normal};
+    const std::string path =
+        desktop.original() + "\\" + LinkNamePrefix(Normal) + request.qqNumber + ".lnk";
+    DeleteFileA(path.c_str());
+
+    const auto shown = Create(request);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].rfind(kSuccessStart, 0), 0u) << shown[0];
+    ASSERT_TRUE(test::FileExists(path));
+    ExpectLoginLink(path, request);
+}
+
+TEST_F(CreateLoginShortcutOnWine, MissingDesktopValueWritesToTheRootOfC) {
+    DesktopValue::Remove();
+    const LoginRequest request{"D:\\QQ", "10001", "", Invisible};
+    const std::string path = "C:\\" + LinkNamePrefix(Invisible) + "10001.lnk";
+    DeleteFileA(path.c_str());
+
+    const auto shown = Create(request);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], "桌面路径获取失败!快捷方式将生成在C盘根目录下!");
+    EXPECT_EQ(shown[1].rfind(kSuccessStart, 0), 0u) << shown[1];
+    ASSERT_TRUE(test::FileExists(path));
+    ExpectLoginLink(path, request);
+}
+
+TEST_F(CreateLoginShortcutOnWine, MissingDesktopFolderIsAFailureNotASuccess) {
+    DesktopValue::Set("C:\\tessaly-test\\no-such-desktop");
+    const auto shown = Create({"D:\\QQ", "10001", "x", Normal});
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].rfind("生成快捷方式失败!无法保存快捷方式文件", 0), 0u) << shown[0];
+    EXPECT_NE(shown[0].find("0x80070003"), std::string::npos) << shown[0];
+    EXPECT_FALSE(test::FileExists("C:\\tessaly-test\\no-such-desktop"));
+}
+
+}  // namespace
+}  // namespace tessaly

@@ -1,0 +1,61 @@
+#include "ui/create_login_shortcut.h"
+
+#include "platform/registry_lookups.h"
+#include "ui/shortcut_messages.h"
+
+#include <memory>
+
+namespace tessaly {
+
+namespace {
+
+// The folder the shortcut goes into, telling the user when the desktop
+// cannot be found. An empty desktop value stays empty: the path then starts
+// with "\", the root of the current drive.
+std::string DesktopFolder(const ShortcutServices& services) {
+    const auto desktop = ReadRegistryText(services.registry, kDesktopFolderLookup);
+    if (desktop) {
+        return *desktop;
+    }
+    services.messages.Show(kDesktopFolderLookup.failureMessage);
+    // The root of drive C:, written without its separator so that the one
+    // added when the file name is joined on does not double it.
+    return "C:";
+}
+
+}  // namespace
+
+void CreateLoginShortcut(const LoginRequest& request, const ShortcutServices& services) {
+    const LoginShortcut shortcut = ComposeLoginShortcut(request, DesktopFolder(services));
+
+    std::unique_ptr<ShellLink> link;
+    HResult hr = services.shellLinks.Open(&link);
+    if (!Succeeded(hr)) {
+        services.messages.Show(ShortcutObjectFailedMessage(hr));
+        return;
+    }
+    hr = link->SetPath(shortcut.targetPath);
+    if (Succeeded(hr)) {
+        hr = link->SetArguments(shortcut.arguments);
+    }
+    if (Succeeded(hr)) {
+        hr = link->SetDescription(shortcut.description);
+    }
+    if (!Succeeded(hr)) {
+        services.messages.Show(ShortcutContentFailedMessage(hr));
+        return;
+    }
+    hr = link->Save(shortcut.linkFilePath);
+    // The shell link object is released (and COM uninitialised) before the
+    // user is told the outcome.
+    link.reset();
+    if (hr == kLinkPathTooLong) {
+        services.messages.Show(ShortcutPathTooLongMessage(shortcut.linkFilePath));
+    } else if (!Succeeded(hr)) {
+        services.messages.Show(ShortcutSaveFailedMessage(shortcut.linkFilePath, hr));
+    } else {
+        services.messages.Show(ShortcutCreatedMessage());
+    }
+}
+
+}  // namespace tessaly

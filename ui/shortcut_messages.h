@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/shell_link_writer.h"
+
+#include <string>
+
+// What the user is told about a shortcut, as code page 936 bytes.
+namespace tessaly {
+
+// "生成QQ快捷登陆器成功!请查看桌面!感谢您的使用,更多信息请访问" + the author's web address.
+std::string ShortcutCreatedMessage();
+
+// "生成快捷方式失败!系统无法创建快捷方式对象,错误代码:0x…"
+std::string ShortcutObjectFailedMessage(HResult hr);
+// "生成快捷方式失败!无法设置快捷方式的内容,错误代码:0x…"
+std::string ShortcutContentFailedMessage(HResult hr);
+// "生成快捷方式失败!无法保存快捷方式文件" + path + "错误代码:0x…", on three lines.
+std::string ShortcutSaveFailedMessage(const std::string& linkFilePath, HResult hr);
+// "生成快捷方式失败!快捷方式的文件路径超过259个字符,请缩短路径:" + path.
+std::string ShortcutPathTooLongMessage(const std::string& linkFilePath);
+
+}  // namespace tessaly
