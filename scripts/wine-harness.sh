@@ -8,7 +8,8 @@
 # The prefix lives in the build tree (TESSALY_WINEPREFIX, default build/wineprefix),
 # never in ~/.wine. The locale is zh_CN.UTF-8, so Wine's ANSI code page is 936.
 # winemenubuilder is disabled: saving a .lnk must not create Linux menu entries.
-# A virtual X display is started on first need and reused until --stop.
+# A virtual X display is started on first need and reused until --stop;
+# TESSALY_USE_DISPLAY=1 uses $DISPLAY instead.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -86,6 +87,9 @@ make_prefix() {
     cp "$root/tests/support/record-url.cmd" "$recorder_dir/record-url.cmd"
     wine reg add 'HKCR\http\shell\open\command' /ve /d 'C:\tessaly-test\record-url.cmd "%1"' /f >/dev/null 2>&1
     wine reg add 'HKCR\https\shell\open\command' /ve /d 'C:\tessaly-test\record-url.cmd "%1"' /f >/dev/null 2>&1
+    # Xvfb runs no window manager: Wine draws the frames itself, and closing a
+    # window does not wait for a manager that will never answer.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.tessaly-ready"
 }
@@ -102,6 +106,8 @@ case "${1:-}" in
 esac
 [ $# -ge 1 ] || { echo "usage: $0 PROGRAM.exe [ARGS...] | --stop | --prefix" >&2; exit 2; }
 
-start_display
+if [ "${TESSALY_USE_DISPLAY:-}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
+    start_display
+fi
 make_prefix
 exec wine "$@"

@@ -1,0 +1,168 @@
+#include "ui/framework/dialog.h"
+
+namespace tessaly::ui {
+
+static_assert(kCommandMessage == WM_COMMAND, "message_table.h must agree with windows.h");
+
+namespace {
+
+// For these messages the dialog procedure's return value is the answer
+// itself; for all others it only says "handled" and the answer goes in
+// DWLP_MSGRESULT.
+bool ReturnsAnswerDirectly(UINT message) {
+    switch (message) {
+        case WM_CHARTOITEM:
+        case WM_COMPAREITEM:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_INITDIALOG:
+        case WM_QUERYDRAGICON:
+        case WM_VKEYTOITEM:
+            return true;
+        default:
+            return false;
+    }
+}
+
+HINSTANCE ExecutableModule() {
+    return GetModuleHandleA(nullptr);
+}
+
+// Restores the previous value on every path, so a nested UpdateData does not
+// end the outer one's lockout early.
+class ExchangeLockout {
+public:
+    explicit ExchangeLockout(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~ExchangeLockout() { flag_ = previous_; }
+    ExchangeLockout(const ExchangeLockout&) = delete;
+    ExchangeLockout& operator=(const ExchangeLockout&) = delete;
+
+private:
+    bool& flag_;
+    bool previous_;
+};
+
+}  // namespace
+
+INT_PTR Dialog::RunModal() {
+    if (handle_ != nullptr) {
+        return -1;  // already running; one window per object
+    }
+    const INT_PTR result =
+        DialogBoxParamA(ExecutableModule(), MAKEINTRESOURCEA(templateId_), parent_,
+                        &Dialog::Procedure, reinterpret_cast<LPARAM>(this));
+    handle_ = nullptr;
+    return result;
+}
+
+void Dialog::EndDialog(int result) {
+    ::EndDialog(handle_, result);
+}
+
+bool Dialog::UpdateData(bool save) {
+    if (handle_ == nullptr) {
+        return false;
+    }
+    ExchangeLockout lockout(exchanging_);
+    DataExchange dx(handle_, save);
+    DoDataExchange(dx);
+    return dx.Succeeded();
+}
+
+void Dialog::SetRadioCheck(int controlId, bool checked) {
+    SendDlgItemMessageA(handle_, controlId, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+std::string Dialog::LoadStringResource(UINT id) {
+    // LoadStringA truncates silently and never splits a double-byte character,
+    // so a result within one byte of the buffer's end may be cut short: retry
+    // with twice the room. String table entries are at most 65535 UTF-16
+    // units, at most two ANSI bytes each, which bounds the loop.
+    constexpr int kLargestEntry = 2 * 65535 + 2;
+    for (int size = 256;; size *= 2) {
+        std::string text(static_cast<std::size_t>(size), '\0');
+        const int copied = LoadStringA(ExecutableModule(), id, text.data(), size);
+        if (copied <= 0) {
+            return {};
+        }
+        if (copied < size - 2 || size >= kLargestEntry) {
+            text.resize(static_cast<std::size_t>(copied));
+            return text;
+        }
+    }
+}
+
+HICON Dialog::LoadIconResource(UINT id) {
+    return LoadIconA(ExecutableModule(), MAKEINTRESOURCEA(id));
+}
+
+bool Dialog::OnInitDialog() {
+    UpdateData(false);
+    return true;
+}
+
+void Dialog::DoDataExchange(DataExchange&) {}
+
+void Dialog::OnOK() {
+    // A failed binding is a fault of the template, not of the user: OK still
+    // closes.
+    UpdateData(true);
+    EndDialog(IDOK);
+}
+
+void Dialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+MessageResult Dialog::RouteMessage(UINT, WPARAM, LPARAM) {
+    return std::nullopt;
+}
+
+INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam,
+                                   LPARAM lParam) noexcept {
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<Dialog*>(lParam);
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        dialog->handle_ = window;
+        return dialog->OnInitDialog() ? TRUE : FALSE;
+    }
+    auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (dialog == nullptr) {
+        return FALSE;  // creation messages (WM_SETFONT...) come before WM_INITDIALOG
+    }
+    return dialog->HandleMessage(message, wParam, lParam);
+}
+
+INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // A control notification carries the control's window in lParam; during
+    // an exchange these are echoes of the exchange itself, not the user.
+    if (message == WM_COMMAND && lParam != 0 && exchanging_) {
+        return TRUE;
+    }
+    if (const MessageResult answer = RouteMessage(message, wParam, lParam)) {
+        if (ReturnsAnswerDirectly(message)) {
+            return static_cast<INT_PTR>(*answer);
+        }
+        SetWindowLongPtrA(handle_, DWLP_MSGRESULT, *answer);
+        return TRUE;
+    }
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        switch (LOWORD(wParam)) {
+            case IDOK:
+                OnOK();
+                return TRUE;
+            case IDCANCEL:
+                OnCancel();
+                return TRUE;
+            default:
+                break;
+        }
+    }
+    return FALSE;  // the system's default dialog handling
+}
+
+}  // namespace tessaly::ui
