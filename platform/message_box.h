@@ -4,9 +4,6 @@
 
 namespace tessaly {
 
-// The caption of every message box.
-constexpr char kApplicationTitle[] = "Tessaly";
-
 // Shows a modal message with an OK button and returns when the user closes it.
 // (Not called MessageBox: windows.h makes that name a macro.)
 class MessagePresenter {

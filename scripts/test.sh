@@ -39,10 +39,12 @@ run_level "sanitizer build" build asan
 run_level "sanitizer tests" env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --preset asan
 run_level "windows build" build windows
-run_level "wine tests" ctest --preset windows
+run_level "wine tests (integration and end-to-end)" ctest --preset windows
 bash scripts/wine-harness.sh --stop
 
 echo
 echo "=== summary"
 printf '%s\n' "${summary[@]}"
+shots=build/windows/e2e-artifacts
+[ -f "$shots/dialog.png" ] && echo "screenshots of the dialogs: $shots/dialog.png $shots/about.png"
 exit $status

@@ -2,7 +2,7 @@
 
 #include "core/author_info.h"
 
-#include <cstdio>
+#include <cstdint>
 
 namespace tessaly {
 
@@ -13,10 +13,16 @@ constexpr char kFailed[] = "\xC9\xFA\xB3\xC9\xBF\xEC\xBD\xDD\xB7\xBD\xCA\xBD\xCA
 // 错误代码:
 constexpr char kErrorCode[] = "\xB4\xED\xCE\xF3\xB4\xFA\xC2\xEB:";
 
+// "错误代码:0x80070003". Formatted by hand: printf would bring MinGW's whole
+// formatting engine into the executable for this one number.
 std::string ErrorCode(HResult hr) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(hr));
-    return kErrorCode + std::string(hex);
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text = std::string(kErrorCode) + "0x";
+    const auto value = static_cast<std::uint32_t>(hr);
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        text += kDigits[(value >> shift) & 0xF];
+    }
+    return text;
 }
 
 }  // namespace

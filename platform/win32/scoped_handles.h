@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <shlobj.h>
 
 namespace tessaly::win32 {
 
@@ -71,6 +72,26 @@ public:
 
 private:
     Interface* pointer_ = nullptr;
+};
+
+// An item list the shell handed over, freed with the shell's allocator.
+class ScopedItemList {
+public:
+    explicit ScopedItemList(LPITEMIDLIST items) : items_(items) {}
+    ~ScopedItemList() {
+        ComPtr<IMalloc> allocator;
+        if (items_ != nullptr &&
+            SUCCEEDED(SHGetMalloc(reinterpret_cast<IMalloc**>(allocator.receive())))) {
+            allocator->Free(items_);
+        }
+    }
+    ScopedItemList(const ScopedItemList&) = delete;
+    ScopedItemList& operator=(const ScopedItemList&) = delete;
+
+    LPITEMIDLIST get() const { return items_; }
+
+private:
+    LPITEMIDLIST items_;
 };
 
 }  // namespace tessaly::win32

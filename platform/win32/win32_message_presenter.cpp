@@ -3,7 +3,7 @@
 namespace tessaly::win32 {
 
 void Win32MessagePresenter::Show(const std::string& text) {
-    MessageBoxA(owner_, text.c_str(), kApplicationTitle, MB_OK);
+    MessageBoxA(owner_, text.c_str(), caption_, MB_OK);
 }
 
 }  // namespace tessaly::win32

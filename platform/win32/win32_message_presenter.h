@@ -10,11 +10,13 @@ namespace tessaly::win32 {
 // modal to the owner window (none until the owner is known).
 class Win32MessagePresenter : public MessagePresenter {
 public:
-    explicit Win32MessagePresenter(HWND owner = nullptr) : owner_(owner) {}
+    explicit Win32MessagePresenter(const char* caption, HWND owner = nullptr)
+        : caption_(caption), owner_(owner) {}
     void SetOwner(HWND owner) { owner_ = owner; }
     void Show(const std::string& text) override;
 
 private:
+    const char* caption_;
     HWND owner_;
 };
 

@@ -8,15 +8,21 @@ namespace tessaly::win32 {
 
 namespace {
 
+// The shell link class and its two interfaces, spelled out rather than taken
+// from libuuid, whose one object file would bring every GUID it has along.
+constexpr CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kShellLinkAInterface = {0x000214EE, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kPersistFileInterface = {0x0000010B, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
 class Win32ShellLink : public ShellLink {
 public:
     HRESULT Create() {
-        HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IShellLinkA, link_.receive());
+        HRESULT hr = CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER,
+                                      kShellLinkAInterface, link_.receive());
         if (FAILED(hr)) {
             return hr;
         }
-        return link_->QueryInterface(IID_IPersistFile, file_.receive());
+        return link_->QueryInterface(kPersistFileInterface, file_.receive());
     }
 
     HResult SetPath(const std::string& targetPath) override {

@@ -6,7 +6,7 @@ add_executable(tessaly_platform_tests
     wine_test_support.cpp
 )
 target_link_libraries(tessaly_platform_tests PRIVATE
-    tessaly_platform_win32 tessaly_core tessaly_test_support gtest_main)
+    tessaly_platform_win32 tessaly_core tessaly_test_support uuid gtest_main)
 tessaly_strict(tessaly_platform_tests)
 add_test(NAME platform_tests_wine COMMAND tessaly_platform_tests)
 set_tests_properties(platform_tests_wine PROPERTIES FIXTURES_SETUP sample_links)

@@ -1,0 +1,246 @@
+#include "tests/e2e/app_driver.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace tessaly::e2e {
+
+namespace {
+
+std::string programPath;
+
+constexpr DWORD kPollMs = 50;
+constexpr int kMessageBoxTextId = 0xFFFF;  // the static that holds a message box's text
+
+// WM_GETTEXT, not GetWindowText: for another process's window the latter
+// gives a cached caption, never an edit control's text. The length asked
+// first may overstate the ANSI length, so the copied count is what counts.
+std::string WindowText(HWND window) {
+    const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const auto copied =
+        SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    return text;
+}
+
+bool IsDialogClass(HWND window) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    return std::string(name) == "#32770";
+}
+
+template <class Predicate>
+HWND WaitFor(DWORD timeoutMs, Predicate find) {
+    for (DWORD waited = 0;; waited += kPollMs) {
+        if (HWND found = find()) {
+            return found;
+        }
+        if (waited >= timeoutMs) {
+            return nullptr;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+}  // namespace
+
+void SetProgramPath(const std::string& path) {
+    programPath = path;
+}
+
+RunningApp::RunningApp() {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + programPath + "\"";
+    if (!CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &process_)) {
+        process_ = {};
+    }
+}
+
+RunningApp::~RunningApp() {
+    if (process_.hProcess == nullptr) {
+        return;
+    }
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+struct DialogSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search->pid && IsWindowVisible(window) && IsDialogClass(window)) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> RunningApp::VisibleDialogs() const {
+    DialogSearch search{process_.dwProcessId, {}};
+    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND RunningApp::WaitForMainDialog(DWORD timeoutMs) {
+    return WaitFor(timeoutMs, [this]() -> HWND {
+        for (HWND window : VisibleDialogs()) {
+            if (WindowText(window).rfind("Tessaly V1.0", 0) == 0) {
+                return window;
+            }
+        }
+        return nullptr;
+    });
+}
+
+HWND RunningApp::WaitForMessageBox(std::string* text, DWORD timeoutMs) {
+    HWND box = WaitFor(timeoutMs, [this]() -> HWND {
+        for (HWND window : VisibleDialogs()) {
+            if (GetDlgItem(window, kMessageBoxTextId) != nullptr) {
+                return window;
+            }
+        }
+        return nullptr;
+    });
+    if (box != nullptr) {
+        *text = WindowText(GetDlgItem(box, kMessageBoxTextId));
+    }
+    return box;
+}
+
+HWND RunningApp::WaitForDialog(const std::string& caption, DWORD timeoutMs) {
+    return WaitFor(timeoutMs, [this, &caption]() -> HWND {
+        for (HWND window : VisibleDialogs()) {
+            if (WindowText(window) == caption) {
+                return window;
+            }
+        }
+        return nullptr;
+    });
+}
+
+HWND RunningApp::WaitForOtherDialog(HWND known, DWORD timeoutMs) {
+    return WaitFor(timeoutMs, [this, known]() -> HWND {
+        for (HWND window : VisibleDialogs()) {
+            if (window != known) {
+                return window;
+            }
+        }
+        return nullptr;
+    });
+}
+
+std::vector<std::string> RunningApp::DismissMessageBoxes(DWORD quietMs) {
+    std::vector<std::string> texts;
+    std::string text;
+    while (HWND box = WaitForMessageBox(&text, quietMs)) {
+        texts.push_back(text);
+        Dismiss(box);
+        // Wait for this box to go before looking for the next one.
+        WaitFor(5000, [box]() -> HWND { return IsWindow(box) ? nullptr : box; });
+    }
+    return texts;
+}
+
+bool RunningApp::WaitForExit(DWORD timeoutMs) {
+    return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+std::string ControlText(HWND dialog, int id) {
+    return WindowText(GetDlgItem(dialog, id));
+}
+
+void TypeText(HWND dialog, int id, const std::string& text) {
+    HWND control = GetDlgItem(dialog, id);
+    SendMessageA(control, EM_SETSEL, 0x7FFF, 0x7FFF);  // type at the end, like a user would
+    for (char c : text) {
+        SendMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+}
+
+void PasteText(HWND dialog, int id, const std::string& text) {
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        if (memory != nullptr) {
+            std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+            GlobalUnlock(memory);
+            if (SetClipboardData(CF_TEXT, memory) == nullptr) {
+                GlobalFree(memory);
+            }
+        }
+        CloseClipboard();
+    }
+    HWND control = GetDlgItem(dialog, id);
+    SendMessageA(control, EM_SETSEL, 0x7FFF, 0x7FFF);
+    SendMessageA(control, WM_PASTE, 0, 0);
+}
+
+void ClearText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    SendMessageA(control, EM_SETSEL, 0, -1);
+    SendMessageA(control, WM_CLEAR, 0, 0);
+}
+
+void ClickButton(HWND dialog, int id) {
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+bool IsChecked(HWND dialog, int id) {
+    return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Dismiss(HWND box) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+bool SaveWindowBitmap(HWND window, const std::string& path) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+
+    const DWORD stride = ((width * 3) + 3) & ~3;
+    const DWORD imageSize = stride * height;
+    BITMAPFILEHEADER header = {};
+    header.bfType = 0x4D42;  // "BM"
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + imageSize;
+    bool saved = false;
+    if (FILE* file = std::fopen(path.c_str(), "wb")) {
+        saved = std::fwrite(&header, sizeof header, 1, file) == 1 &&
+                std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, file) == 1 &&
+                std::fwrite(bits, imageSize, 1, file) == 1;
+        std::fclose(file);
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return saved;
+}
+
+}  // namespace tessaly::e2e
