@@ -28,7 +28,8 @@ build() {
 
 check_format() {
     local files
-    files=$(git ls-files '*.cpp' '*.h')
+    files=$(git ls-files --cached --others --exclude-standard '*.cpp' '*.h' |
+        while read -r file; do [ -f "$file" ] && echo "$file"; done)
     [ -z "$files" ] || clang-format --dry-run -Werror $files
 }
 

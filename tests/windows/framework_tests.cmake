@@ -1,10 +1,7 @@
 # The dialog framework under Wine: a test-only dialog template run modally,
 # plus the message table lookup again, built for 32-bit Windows.
 add_executable(tessaly_framework_tests
-    ${CMAKE_CURRENT_LIST_DIR}/framework_test_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/framework_dialog_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/framework_exchange_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/framework_application_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/framework_test.rc
     ${PROJECT_SOURCE_DIR}/tests/native/framework_message_table_test.cpp
 )
