@@ -92,11 +92,16 @@ std::vector<HWND> RunningApp::VisibleDialogs() const {
     return search.found;
 }
 
-HWND RunningApp::WaitForMainDialog(DWORD timeoutMs) {
-    return WaitFor(timeoutMs, [this]() -> HWND {
+HWND RunningApp::OpenMainDialog(std::vector<std::string>* shownFirst, DWORD timeoutMs) {
+    return WaitFor(timeoutMs, [this, shownFirst]() -> HWND {
         for (HWND window : VisibleDialogs()) {
             if (WindowText(window).rfind("Tessaly V1.0", 0) == 0) {
                 return window;
+            }
+            if (HWND text = GetDlgItem(window, kMessageBoxTextId)) {
+                shownFirst->push_back(WindowText(text));
+                Dismiss(window);
+                WaitFor(5000, [window]() -> HWND { return IsWindow(window) ? nullptr : window; });
             }
         }
         return nullptr;
@@ -140,16 +145,25 @@ HWND RunningApp::WaitForOtherDialog(HWND known, DWORD timeoutMs) {
     });
 }
 
-std::vector<std::string> RunningApp::DismissMessageBoxes(DWORD quietMs) {
+std::vector<std::string> RunningApp::DismissMessageBoxesUntil(const std::string& lastPrefix,
+                                                              DWORD timeoutMs) {
     std::vector<std::string> texts;
     std::string text;
-    while (HWND box = WaitForMessageBox(&text, quietMs)) {
+    while (HWND box = WaitForMessageBox(&text, timeoutMs)) {
         texts.push_back(text);
         Dismiss(box);
         // Wait for this box to go before looking for the next one.
         WaitFor(5000, [box]() -> HWND { return IsWindow(box) ? nullptr : box; });
+        if (text.rfind(lastPrefix, 0) == 0) {
+            break;
+        }
     }
     return texts;
+}
+
+bool Eventually(bool (*condition)(HWND, int), HWND dialog, int id, DWORD timeoutMs) {
+    return WaitFor(timeoutMs, [=]() -> HWND { return condition(dialog, id) ? dialog : nullptr; }) !=
+           nullptr;
 }
 
 bool RunningApp::WaitForExit(DWORD timeoutMs) {

@@ -22,8 +22,9 @@ public:
 
     bool started() const { return process_.hProcess != nullptr; }
 
-    // The visible main dialog, waiting for it up to `timeoutMs`; null if none.
-    HWND WaitForMainDialog(DWORD timeoutMs = 10000);
+    // Waits for the main dialog to show, answering with OK the message boxes
+    // shown before it (their texts go to `shownFirst`). Null if it never shows.
+    HWND OpenMainDialog(std::vector<std::string>* shownFirst, DWORD timeoutMs = 20000);
     // The next visible message box: its text (code page 936 bytes). The box is
     // left open; Dismiss closes it. Empty window if none appears in time.
     HWND WaitForMessageBox(std::string* text, DWORD timeoutMs = 10000);
@@ -31,9 +32,10 @@ public:
     HWND WaitForDialog(const std::string& caption, DWORD timeoutMs = 10000);
     // A visible top-level dialog of the program other than `known`.
     HWND WaitForOtherDialog(HWND known, DWORD timeoutMs = 10000);
-    // Every visible message box text shown until none appears for `quietMs`,
-    // each dismissed with OK.
-    std::vector<std::string> DismissMessageBoxes(DWORD quietMs = 1500);
+    // Answers message boxes with OK, one after another, up to and including
+    // the first whose text starts with `lastPrefix`; returns their texts.
+    std::vector<std::string> DismissMessageBoxesUntil(const std::string& lastPrefix,
+                                                      DWORD timeoutMs = 20000);
 
     bool WaitForExit(DWORD timeoutMs = 10000);
     DWORD pid() const { return process_.dwProcessId; }
@@ -42,6 +44,9 @@ private:
     std::vector<HWND> VisibleDialogs() const;
     PROCESS_INFORMATION process_{};
 };
+
+// Polls `condition` until it holds or `timeoutMs` passes.
+bool Eventually(bool (*condition)(HWND, int), HWND dialog, int id, DWORD timeoutMs = 10000);
 
 // Control helpers; the messages are those a user's keyboard and mouse cause.
 std::string ControlText(HWND dialog, int id);

@@ -22,10 +22,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     // A missing install folder is reported before the dialog opens.
-    for (const std::string& text : app.DismissMessageBoxes(1000)) {
+    std::vector<std::string> shown;
+    HWND dialog = app.OpenMainDialog(&shown);
+    for (const std::string& text : shown) {
         std::printf("message: %s\n", text.c_str());
     }
-    HWND dialog = app.WaitForMainDialog();
     if (dialog == nullptr) {
         std::fprintf(stderr, "the dialog did not open\n");
         return 1;
@@ -35,7 +36,8 @@ int main(int argc, char** argv) {
     Sleep(500);
     SaveWindowBitmap(dialog, argv[2]);
     ClickButton(dialog, IDC_CREATE_SHORTCUT);
-    for (const std::string& text : app.DismissMessageBoxes()) {
+    // The outcome message, success or failure, begins "生成" (code page 936).
+    for (const std::string& text : app.DismissMessageBoxesUntil("\xC9\xFA\xB3\xC9")) {
         std::printf("message: %s\n", text.c_str());
     }
     ClickButton(dialog, IDCANCEL);

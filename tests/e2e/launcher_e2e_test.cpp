@@ -77,15 +77,17 @@ protected:
     HWND Open() {
         app_ = std::make_unique<RunningApp>();
         EXPECT_TRUE(app_->started());
-        opening_ = Utf8(app_->DismissMessageBoxes(1000));
-        HWND dialog = app_->WaitForMainDialog();
+        std::vector<std::string> shown;
+        HWND dialog = app_->OpenMainDialog(&shown);
+        opening_ = Utf8(shown);
         EXPECT_NE(dialog, nullptr);
         return dialog;
     }
-    // Presses the create button; returns the messages it shows, in UTF-8.
+    // Presses the create button; returns the messages it shows, in UTF-8. The
+    // last is its outcome: success and failure texts alike begin "生成".
     std::vector<std::string> Create(HWND dialog) {
         ClickButton(dialog, IDC_CREATE_SHORTCUT);
-        return Utf8(app_->DismissMessageBoxes());
+        return Utf8(app_->DismissMessageBoxesUntil(Ansi("生成")));
     }
     std::string LinkPath(const std::string& folder, const char* prefixUtf8,
                          const std::string& number) const {
@@ -157,7 +159,7 @@ TEST_F(LauncherEndToEnd, CreatesShortcutsInBothModesWithAnyPassword) {
     PasteText(dialog, IDC_PASSWORD, Ansi("密码 p@ss"));
     EXPECT_EQ(Create(dialog), std::vector<std::string>{kSuccess});
     ClickButton(dialog, IDC_MODE_INVISIBLE);
-    Sleep(200);
+    EXPECT_TRUE(Eventually(IsChecked, dialog, IDC_MODE_INVISIBLE));
     EXPECT_FALSE(IsChecked(dialog, IDC_MODE_NORMAL));
     EXPECT_EQ(Create(dialog), std::vector<std::string>{kSuccess});
     ExpectLink(LinkPath(desktop_, "正常登陆QQ ", "123456789"), kInstallFolder, "123456789",
@@ -166,6 +168,7 @@ TEST_F(LauncherEndToEnd, CreatesShortcutsInBothModesWithAnyPassword) {
                Ansi("密码 p@ss"), 0);
 
     ClickButton(dialog, IDC_MODE_NORMAL);
+    EXPECT_TRUE(Eventually(IsChecked, dialog, IDC_MODE_NORMAL));
     ClearText(dialog, IDC_PASSWORD);
     ClearText(dialog, IDC_QQ_NUMBER);
     TypeText(dialog, IDC_QQ_NUMBER, "10001");
@@ -200,9 +203,11 @@ TEST_F(LauncherEndToEnd, BrowsingForTheFolderKeepsWhatWasTyped) {
         ClickButton(dialog, IDC_BROWSE);
         HWND picker = app_->WaitForOtherDialog(dialog);
         ASSERT_NE(picker, nullptr);
-        Sleep(500);
+        Sleep(500);  // let the picker fill its tree and select a folder
         PostMessageA(picker, WM_COMMAND, answer, 0);
-        Sleep(500);
+        for (int attempt = 0; attempt < 100 && IsWindow(picker); ++attempt) {
+            Sleep(100);
+        }
         if (answer == IDCANCEL) {
             EXPECT_EQ(ControlText(dialog, IDC_INSTALL_FOLDER), "");
         }
