@@ -21,40 +21,11 @@ namespace {
 constexpr char kExpectations[] = "C:\\tessaly-test\\action\\expected.txt";
 constexpr char kSuccessStart[] = "生成QQ快捷登陆器成功!";
 
-// Changes the user's desktop folder value for one test and puts it back.
-class DesktopValue {
-public:
-    DesktopValue() {
-        win32::Win32RegistryReader reader;
-        hadValue_ = reader.ReadValue(kDesktopFolderLookup.root, kDesktopFolderLookup.subkey,
-                                     kDesktopFolderLookup.valueName, &original_);
-    }
-    ~DesktopValue() {
-        if (hadValue_) {
-            Set(original_);
-        } else {
-            Remove();
-        }
-    }
-    DesktopValue(const DesktopValue&) = delete;
-    DesktopValue& operator=(const DesktopValue&) = delete;
-
-    const std::string& original() const { return original_; }
-
-    static void Set(const std::string& folder) {
-        RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopFolderLookup.subkey,
-                        kDesktopFolderLookup.valueName, REG_SZ, folder.c_str(),
-                        static_cast<DWORD>(folder.size() + 1));
-    }
-    static void Remove() {
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopFolderLookup.subkey,
-                           kDesktopFolderLookup.valueName);
-    }
-
-private:
-    std::string original_;
-    bool hadValue_ = false;
-};
+// The user's desktop folder value, changed by some tests and put back after each.
+void SetDesktopValue(const std::string& folder) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopFolderLookup.subkey, kDesktopFolderLookup.valueName,
+                    REG_SZ, folder.c_str(), static_cast<DWORD>(folder.size() + 1));
+}
 
 class CreateLoginShortcutOnWine : public ::testing::Test {
 protected:
@@ -86,16 +57,21 @@ protected:
              std::to_string(request.loginMode), kAuthorWebAddress});
     }
 
-    DesktopValue desktop;
+    void SetUp() override {
+        win32::Win32RegistryReader reader;
+        ASSERT_TRUE(reader.ReadValue(kDesktopFolderLookup.root, kDesktopFolderLookup.subkey,
+                                     kDesktopFolderLookup.valueName, &desktop_));
+    }
+    void TearDown() override { SetDesktopValue(desktop_); }
+
+    std::string desktop_;
 };
 
 TEST_F(CreateLoginShortcutOnWine, WritesIntoTheDesktopFolderFromTheRegistry) {
-    ASSERT_FALSE(desktop.original().empty());
     // "密码测试" in code page 936: the hash is taken over these bytes.
     const LoginRequest request{"C:\\Program Files\\Tencent\\QQ", "123456789",
                                "\xC3\xDC\xC2\xEB\xB2\xE2\xCA\xD4", Normal};
-    const std::string path =
-        desktop.original() + "\\" + LinkNamePrefix(Normal) + request.qqNumber + ".lnk";
+    const std::string path = desktop_ + "\\" + LinkNamePrefix(Normal) + request.qqNumber + ".lnk";
     DeleteFileA(path.c_str());
 
     const auto shown = Create(request);
@@ -106,7 +82,8 @@ TEST_F(CreateLoginShortcutOnWine, WritesIntoTheDesktopFolderFromTheRegistry) {
 }
 
 TEST_F(CreateLoginShortcutOnWine, MissingDesktopValueWritesToTheRootOfC) {
-    DesktopValue::Remove();
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktopFolderLookup.subkey,
+                       kDesktopFolderLookup.valueName);
     const LoginRequest request{"D:\\QQ", "10001", "", Invisible};
     const std::string path = "C:\\" + LinkNamePrefix(Invisible) + "10001.lnk";
     DeleteFileA(path.c_str());
@@ -120,7 +97,7 @@ TEST_F(CreateLoginShortcutOnWine, MissingDesktopValueWritesToTheRootOfC) {
 }
 
 TEST_F(CreateLoginShortcutOnWine, MissingDesktopFolderIsAFailureNotASuccess) {
-    DesktopValue::Set("C:\\tessaly-test\\no-such-desktop");
+    SetDesktopValue("C:\\tessaly-test\\no-such-desktop");
     const auto shown = Create({"D:\\QQ", "10001", "x", Normal});
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].rfind("生成快捷方式失败!无法保存快捷方式文件", 0), 0u) << shown[0];
