@@ -8,8 +8,7 @@ namespace tessaly {
 // The home page, with its trailing slash so that page names can be appended.
 constexpr char kAuthorWebAddress[] = "http://www.example.org/";
 constexpr char kAuthorEmail[] = "tessaly@example.org";
-// "作者:林晓" in code page 936.
-constexpr char kAuthorCredit[] = "\xD7\xF7\xD5\xDF:\xC1\xD6\xCF\xFE";
+constexpr char kAuthorCredit[] = "作者:林晓";
 
 constexpr char kProgramsPage[] = "http://www.example.org/default.asp?cateID=5";
 constexpr char kFeedbackPage[] = "http://www.example.org/LoadMod.asp?plugins=GuestBookForPJBlog";

@@ -4,10 +4,9 @@ namespace tessaly {
 
 namespace {
 
-// Code page 936 bytes of "正常登陆QQ " and "隐身登陆QQ ": the prefixes are the
-// same bytes whatever the system's code page, so they are spelled out here.
-constexpr char kNormalPrefix[] = "\xD5\xFD\xB3\xA3\xB5\xC7\xC2\xBDQQ ";
-constexpr char kInvisiblePrefix[] = "\xD2\xFE\xC9\xED\xB5\xC7\xC2\xBDQQ ";
+// Both end with one space: the account number follows.
+constexpr char kNormalPrefix[] = "正常登陆QQ ";
+constexpr char kInvisiblePrefix[] = "隐身登陆QQ ";
 
 }  // namespace
 

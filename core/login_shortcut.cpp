@@ -14,9 +14,9 @@ std::string TargetPathFor(const LoginRequest& request) {
     return request.installFolder + "\\QQ.exe";
 }
 
-std::string ClientArgumentsFor(const LoginRequest& request) {
+std::string ClientArgumentsFor(const LoginRequest& request, const std::string& passwordBytes) {
     return " /START QQUIN:" + request.qqNumber + " " +
-           "PWDHASH:" + EncodePasswordHash(request.password) +
+           "PWDHASH:" + EncodePasswordHash(passwordBytes) +
            " /STAT:" + StatusCode(request.loginMode);
 }
 
@@ -28,11 +28,12 @@ std::string LinkFilePathFor(const std::string& desktopFolder, const std::string&
     return desktopFolder + "\\" + linkName + ".lnk";
 }
 
-LoginShortcut ComposeLoginShortcut(const LoginRequest& request, const std::string& desktopFolder) {
+LoginShortcut ComposeLoginShortcut(const LoginRequest& request, const std::string& desktopFolder,
+                                   const std::string& passwordBytes) {
     LoginShortcut shortcut;
     shortcut.linkName = LinkNameFor(request);
     shortcut.targetPath = TargetPathFor(request);
-    shortcut.arguments = ClientArgumentsFor(request);
+    shortcut.arguments = ClientArgumentsFor(request, passwordBytes);
     shortcut.description = DescriptionFor(shortcut.linkName);
     shortcut.linkFilePath = LinkFilePathFor(desktopFolder, shortcut.linkName);
     return shortcut;

@@ -4,7 +4,7 @@
 
 namespace tessaly {
 
-// What the user entered in the dialog. All texts are ANSI (code page) bytes.
+// What the user entered in the dialog, as UTF-8 text.
 struct LoginRequest {
     std::string installFolder;  // used as is: no separator added or removed
     std::string qqNumber;
@@ -24,11 +24,15 @@ struct LoginShortcut {
 std::string LinkNameFor(const LoginRequest& request);
 std::string TargetPathFor(const LoginRequest& request);
 // " /START QQUIN:<number> PWDHASH:<hash> /STAT:<code>"
-std::string ClientArgumentsFor(const LoginRequest& request);
+std::string ClientArgumentsFor(const LoginRequest& request, const std::string& passwordBytes);
 std::string DescriptionFor(const std::string& linkName);
 std::string LinkFilePathFor(const std::string& desktopFolder, const std::string& linkName);
 
 // Composes the whole shortcut for a request and the desktop folder. Pure.
-LoginShortcut ComposeLoginShortcut(const LoginRequest& request, const std::string& desktopFolder);
+// The client hashes the password as the system's ANSI code page spells it, so
+// the hash is taken over `passwordBytes`, the request's password in that code
+// page, not over its UTF-8 text.
+LoginShortcut ComposeLoginShortcut(const LoginRequest& request, const std::string& desktopFolder,
+                                   const std::string& passwordBytes);
 
 }  // namespace tessaly

@@ -9,9 +9,11 @@ enum class RegistryRoot {
     CurrentUser,
 };
 
-// Reads one value of the registry as text. Implementations close the key on
-// every path; a missing key, a missing value, refused access and a value that
-// does not fit the 1024-byte buffer are all one failure (false).
+// Reads one text value of the registry as UTF-8. Only string values count:
+// REG_SZ as stored, REG_EXPAND_SZ with its environment variables expanded;
+// any other type is a failure, as are a missing key or value, refused access
+// and a value that does not fit the buffer. Implementations close the key on
+// every path.
 class RegistryReader {
 public:
     virtual ~RegistryReader() = default;
@@ -19,7 +21,8 @@ public:
                            const std::string& valueName, std::string* text) = 0;
 };
 
-// The value data buffer of a lookup, including the terminator.
+// The value data buffer of a lookup in UTF-16 units, the terminator included:
+// values of up to 1023 characters are read.
 constexpr unsigned kRegistryValueBufferSize = 1024;
 
 }  // namespace tessaly

@@ -16,21 +16,16 @@ inline bool Succeeded(HResult hr) {
 }
 
 constexpr HResult kOk = 0;
-// HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE): the link path does not fit
-// the 260-character conversion buffer; nothing was written.
-constexpr HResult kLinkPathTooLong = static_cast<HResult>(0x800700CEu);
 
 // One shell link object, open for the length of one shortcut. Destroying it
-// releases the object and whatever the writer set up for it.
+// releases the object and whatever the writer set up for it. Texts are UTF-8.
 class ShellLink {
 public:
     virtual ~ShellLink() = default;
     virtual HResult SetPath(const std::string& targetPath) = 0;
     virtual HResult SetArguments(const std::string& arguments) = 0;
     virtual HResult SetDescription(const std::string& description) = 0;
-    // Converts the ANSI path to UTF-16 and saves, replacing any file of that
-    // name. A path that does not fit gives kLinkPathTooLong before anything
-    // is written.
+    // Saves to `linkFilePath`, replacing any file of that name.
     virtual HResult Save(const std::string& linkFilePath) = 0;
 };
 

@@ -26,10 +26,17 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# Wine derives the ANSI code page from the locale: zh_CN.UTF-8 gives code page 936.
-if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
-    echo "Generating the zh_CN.UTF-8 locale"
-    sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >>/etc/locale.gen
+# Wine derives the ANSI code page from the locale: the tests run in Chinese
+# (936), Traditional Chinese (950), Japanese (932) and English (1252).
+generate=0
+for locale in zh_CN zh_TW ja_JP en_US; do
+    if ! locale -a 2>/dev/null | grep -qix "$locale.utf8"; then
+        sed -i "s/^# *\($locale.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        grep -q "^$locale.UTF-8 UTF-8" /etc/locale.gen || echo "$locale.UTF-8 UTF-8" >>/etc/locale.gen
+        generate=1
+    fi
+done
+if [ $generate = 1 ]; then
+    echo "Generating the test locales"
     locale-gen >/dev/null
 fi

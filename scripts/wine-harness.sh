@@ -6,7 +6,9 @@
 #   wine-harness.sh --prefix                print the prefix's folder
 #
 # The prefix lives in the build tree (TESSALY_WINEPREFIX, default build/wineprefix),
-# never in ~/.wine. The locale is zh_CN.UTF-8, so Wine's ANSI code page is 936.
+# never in ~/.wine. The locale is TESSALY_LOCALE (default zh_CN) in UTF-8; Wine
+# takes each program's ANSI code page from it: zh_CN 936, zh_TW 950, ja_JP 932,
+# en_US 1252.
 # winemenubuilder is disabled: saving a .lnk must not create Linux menu entries.
 # A virtual X display is started on first need and reused until --stop;
 # TESSALY_USE_DISPLAY=1 uses $DISPLAY instead.
@@ -17,7 +19,7 @@ export WINEPREFIX=${TESSALY_WINEPREFIX:-$root/build/wineprefix}
 export WINEARCH=win32
 export WINEDEBUG=${TESSALY_WINEDEBUG:--all}
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+export LANG=${TESSALY_LOCALE:-zh_CN}.UTF-8 LC_ALL=${TESSALY_LOCALE:-zh_CN}.UTF-8
 unset WINELOADER WINESERVER
 
 display_file=$WINEPREFIX.display

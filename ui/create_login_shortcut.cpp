@@ -1,5 +1,6 @@
 #include "ui/create_login_shortcut.h"
 
+#include "core/utf16_length.h"
 #include "platform/registry_lookups.h"
 #include "ui/shortcut_messages.h"
 
@@ -26,7 +27,19 @@ std::string DesktopFolder(const ShortcutServices& services) {
 }  // namespace
 
 void CreateLoginShortcut(const LoginRequest& request, const ShortcutServices& services) {
-    const LoginShortcut shortcut = ComposeLoginShortcut(request, DesktopFolder(services));
+    // Checked first: with a password the client cannot be given, nothing else
+    // is worth asking or telling.
+    const std::optional<std::string> passwordBytes = services.codePage.Encode(request.password);
+    if (!passwordBytes) {
+        services.messages.Show(PasswordNotInCodePageMessage());
+        return;
+    }
+    const LoginShortcut shortcut =
+        ComposeLoginShortcut(request, DesktopFolder(services), *passwordBytes);
+    if (Utf16Length(shortcut.linkFilePath) > kMaxLinkPathLength) {
+        services.messages.Show(ShortcutPathTooLongMessage(shortcut.linkFilePath));
+        return;
+    }
 
     std::unique_ptr<ShellLink> link;
     HResult hr = services.shellLinks.Open(&link);
@@ -46,12 +59,9 @@ void CreateLoginShortcut(const LoginRequest& request, const ShortcutServices& se
         return;
     }
     hr = link->Save(shortcut.linkFilePath);
-    // The shell link object is released (and COM uninitialised) before the
-    // user is told the outcome.
+    // The shell link object is released before the user is told the outcome.
     link.reset();
-    if (hr == kLinkPathTooLong) {
-        services.messages.Show(ShortcutPathTooLongMessage(shortcut.linkFilePath));
-    } else if (!Succeeded(hr)) {
+    if (!Succeeded(hr)) {
         services.messages.Show(ShortcutSaveFailedMessage(shortcut.linkFilePath, hr));
     } else {
         services.messages.Show(ShortcutCreatedMessage());

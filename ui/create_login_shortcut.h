@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/login_shortcut.h"
+#include "platform/code_page_encoder.h"
 #include "platform/message_box.h"
 #include "platform/registry_reader.h"
 #include "platform/shell_link_writer.h"
@@ -12,7 +13,12 @@ struct ShortcutServices {
     RegistryReader& registry;
     ShellLinkWriter& shellLinks;
     MessagePresenter& messages;
+    CodePageEncoder& codePage;
 };
+
+// The longest path, in UTF-16 units, that a shortcut file may have: MAX_PATH
+// less the terminator.
+constexpr std::size_t kMaxLinkPathLength = 259;
 
 // Writes the login shortcut for `request` into the user's desktop folder (or
 // the root of drive C: when the desktop cannot be found) and tells the user

@@ -4,6 +4,7 @@
 #include "core/login_mode.h"
 #include "platform/registry_lookups.h"
 #include "platform/win32/scoped_handles.h"
+#include "platform/win32/utf_conversion.h"
 #include "resources/resource.h"
 #include "ui/about_box.h"
 #include "ui/create_login_shortcut.h"
@@ -13,14 +14,6 @@
 #include <shlobj.h>
 
 namespace tessaly {
-
-namespace {
-
-// "请选择QQ的安装路径" in code page 936: the folder picker's title.
-constexpr char kBrowseTitle[] =
-    "\xC7\xEB\xD1\xA1\xD4\xF1QQ\xB5\xC4\xB0\xB2\xD7\xB0\xC2\xB7\xBE\xB6";
-
-}  // namespace
 
 const ui::Route<LauncherDialog> LauncherDialog::kMessageTable[] = {
     ui::OnMessage(WM_SYSCOMMAND, &LauncherDialog::OnSysCommand),
@@ -55,8 +48,8 @@ void LauncherDialog::DoDataExchange(ui::DataExchange& dx) {
 bool LauncherDialog::OnInitDialog() {
     ui::Dialog::OnInitDialog();
     AddAboutMenuItem();
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     messages.SetOwner(Handle());
     ReadInstallFolder();
     SetRadioCheck(IDC_MODE_NORMAL, true);
@@ -71,8 +64,8 @@ void LauncherDialog::AddAboutMenuItem() {
     }
     const std::string text = LoadStringResource(IDS_ABOUT_MENU);
     if (!text.empty()) {
-        AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, text.c_str());
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT, win32::Utf8ToWide(text).c_str());
     }
 }
 
@@ -102,7 +95,7 @@ ui::MessageResult LauncherDialog::OnPaint(WPARAM, LPARAM) {
     }
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Handle(), &paint);
-    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
     GetClientRect(Handle(), &client);
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
@@ -117,22 +110,22 @@ ui::MessageResult LauncherDialog::OnQueryDragIcon(WPARAM, LPARAM) {
 }
 
 void LauncherDialog::OnBrowse() {
-    char displayName[MAX_PATH] = {};
-    BROWSEINFOA browse = {};
+    wchar_t displayName[MAX_PATH] = {};
+    BROWSEINFOW browse = {};
     browse.hwndOwner = nullptr;
     browse.pidlRoot = nullptr;
     browse.pszDisplayName = displayName;
-    browse.lpszTitle = kBrowseTitle;
+    browse.lpszTitle = L"请选择QQ的安装路径";
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    const win32::ScopedItemList chosen(SHBrowseForFolderA(&browse));
+    const win32::ScopedItemList chosen(SHBrowseForFolderW(&browse));
     if (chosen.get() == nullptr) {
         return;  // cancelled
     }
-    char path[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(chosen.get(), path)) {
+    wchar_t path[MAX_PATH] = {};
+    if (SHGetPathFromIDListW(chosen.get(), path)) {
         // Take in what the user typed first, so the load below keeps it.
         UpdateData(true);
-        installFolder = path;
+        installFolder = win32::WideToUtf8(path);
         UpdateData(false);
     }
 }
@@ -157,14 +150,14 @@ void LauncherDialog::OnNumberChange() {
     if (qqNumber != typed) {
         // Setting the text puts the caret first; the user goes on typing at the end.
         const auto end = static_cast<WPARAM>(qqNumber.size());
-        SendMessageA(Item(IDC_QQ_NUMBER), EM_SETSEL, end, static_cast<LPARAM>(end));
+        SendMessageW(Item(IDC_QQ_NUMBER), EM_SETSEL, end, static_cast<LPARAM>(end));
     }
 }
 
 void LauncherDialog::OnCreate() {
     UpdateData(true);
     const LoginRequest request{installFolder, qqNumber, password, loginMode};
-    CreateLoginShortcut(request, {registry, shellLinks, messages});
+    CreateLoginShortcut(request, {registry, shellLinks, messages, codePage});
 }
 
 void LauncherDialog::OnHomePage() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win32/win32_code_page_encoder.h"
 #include "platform/win32/win32_message_presenter.h"
 #include "platform/win32/win32_registry_reader.h"
 #include "platform/win32/win32_shell_link_writer.h"
@@ -51,6 +52,7 @@ private:
     win32::Win32ShellLinkWriter shellLinks;
     win32::Win32UrlOpener urlOpener;
     win32::Win32MessagePresenter messages;
+    win32::Win32CodePageEncoder codePage;
 };
 
 }  // namespace tessaly

@@ -4,7 +4,7 @@
 
 #include <string>
 
-// What the user is told about a shortcut, as code page 936 bytes.
+// What the user is told about a shortcut.
 namespace tessaly {
 
 // "生成QQ快捷登陆器成功!请查看桌面!感谢您的使用,更多信息请访问" + the author's web address.
@@ -18,5 +18,8 @@ std::string ShortcutContentFailedMessage(HResult hr);
 std::string ShortcutSaveFailedMessage(const std::string& linkFilePath, HResult hr);
 // "生成快捷方式失败!快捷方式的文件路径超过259个字符,请缩短路径:" + path.
 std::string ShortcutPathTooLongMessage(const std::string& linkFilePath);
+// The password holds characters the system's code page cannot spell, so the
+// client could never be given its hash.
+std::string PasswordNotInCodePageMessage();
 
 }  // namespace tessaly

@@ -6,17 +6,17 @@
 
 namespace tessaly::win32 {
 
-// MessageBoxA with an OK button and the application's title as caption,
+// MessageBoxW with an OK button and the application's title as caption,
 // modal to the owner window (none until the owner is known).
 class Win32MessagePresenter : public MessagePresenter {
 public:
-    explicit Win32MessagePresenter(const char* caption, HWND owner = nullptr)
+    explicit Win32MessagePresenter(const wchar_t* caption, HWND owner = nullptr)
         : caption_(caption), owner_(owner) {}
     void SetOwner(HWND owner) { owner_ = owner; }
     void Show(const std::string& text) override;
 
 private:
-    const char* caption_;
+    const wchar_t* caption_;
     HWND owner_;
 };
 

@@ -1,8 +1,9 @@
 #include "platform/win32/win32_registry_reader.h"
 
 #include "platform/win32/scoped_handles.h"
+#include "platform/win32/utf_conversion.h"
 
-#include <cstring>
+#include <cwchar>
 
 namespace tessaly::win32 {
 
@@ -12,6 +13,21 @@ HKEY RootKey(RegistryRoot root) {
     return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
+// %VARIABLES% replaced from the environment, however long the result.
+std::wstring ExpandEnvironment(const std::wstring& text) {
+    const DWORD size = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+    if (size == 0) {
+        return text;
+    }
+    std::wstring expanded(size, L'\0');
+    const DWORD written = ExpandEnvironmentStringsW(text.c_str(), expanded.data(), size);
+    if (written == 0 || written > size) {
+        return text;
+    }
+    expanded.resize(written - 1);  // the count includes the terminator
+    return expanded;
+}
+
 }  // namespace
 
 bool Win32RegistryReader::ReadValue(RegistryRoot root, const std::string& subkey,
@@ -19,23 +35,29 @@ bool Win32RegistryReader::ReadValue(RegistryRoot root, const std::string& subkey
     // Read access only: asking for write access to HKEY_LOCAL_MACHINE is
     // refused for a standard user of a program that is not virtualised.
     ScopedRegKey key;
-    if (RegOpenKeyExA(RootKey(root), subkey.c_str(), 0, KEY_READ, key.receive()) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(RootKey(root), Utf8ToWide(subkey).c_str(), 0, KEY_READ, key.receive()) !=
+        ERROR_SUCCESS) {
         return false;
     }
-    BYTE buffer[kRegistryValueBufferSize];
-    DWORD type = 0;
+    WCHAR buffer[kRegistryValueBufferSize];
+    DWORD type = REG_NONE;
     DWORD size = sizeof buffer;
-    if (RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type, buffer, &size) !=
-        ERROR_SUCCESS) {
+    if (RegQueryValueExW(key.get(), Utf8ToWide(valueName).c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS) {
         return false;  // includes ERROR_MORE_DATA: the value does not fit
     }
+    if (type != REG_SZ && type != REG_EXPAND_SZ) {
+        return false;  // a number or binary data is no folder
+    }
     // String data may be stored without its terminator: take the text up to
-    // the first zero within the bytes actually returned, never beyond them.
-    const char* data = reinterpret_cast<const char*>(buffer);
-    const void* terminator = std::memchr(data, '\0', size);
-    const std::size_t length =
-        terminator != nullptr ? static_cast<const char*>(terminator) - data : size;
-    text->assign(data, length);
+    // the first zero within the units actually returned, never beyond them.
+    const std::size_t units = size / sizeof(WCHAR);
+    const WCHAR* terminator = std::wmemchr(buffer, L'\0', units);
+    std::wstring value(buffer, terminator != nullptr ? terminator - buffer : units);
+    if (type == REG_EXPAND_SZ) {
+        value = ExpandEnvironment(value);
+    }
+    *text = WideToUtf8(value);
     return true;
 }
 

@@ -4,7 +4,8 @@
 
 namespace tessaly::win32 {
 
-// Reads values with RegOpenKeyExA / RegQueryValueExA into a 1024-byte buffer.
+// Reads string values with RegOpenKeyExW / RegQueryValueExW into a buffer of
+// 1024 UTF-16 units.
 class Win32RegistryReader : public RegistryReader {
 public:
     bool ReadValue(RegistryRoot root, const std::string& subkey, const std::string& valueName,

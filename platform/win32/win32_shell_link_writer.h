@@ -5,7 +5,7 @@
 namespace tessaly::win32 {
 
 // Writes shortcuts through the system's shell link object (CLSID_ShellLink
-// with IShellLinkA and IPersistFile).
+// with IShellLinkW and IPersistFile).
 class Win32ShellLinkWriter : public ShellLinkWriter {
 public:
     HResult Open(std::unique_ptr<ShellLink>* link) override;

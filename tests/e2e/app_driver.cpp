@@ -1,5 +1,7 @@
 #include "tests/e2e/app_driver.h"
 
+#include "platform/win32/utf_conversion.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -13,21 +15,20 @@ constexpr DWORD kPollMs = 50;
 constexpr int kMessageBoxTextId = 0xFFFF;  // the static that holds a message box's text
 
 // WM_GETTEXT, not GetWindowText: for another process's window the latter
-// gives a cached caption, never an edit control's text. The length asked
-// first may overstate the ANSI length, so the copied count is what counts.
+// gives a cached caption, never an edit control's text.
 std::string WindowText(HWND window) {
-    const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const auto copied =
-        SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
-    return text;
+    return win32::WideToUtf8(text);
 }
 
 bool IsDialogClass(HWND window) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    return std::string(name) == "#32770";
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return std::wstring(name) == L"#32770";
 }
 
 template <class Predicate>
@@ -50,11 +51,12 @@ void SetProgramPath(const std::string& path) {
 }
 
 RunningApp::RunningApp() {
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + programPath + "\"";
-    if (!CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &startup, &process_)) {
+    const std::wstring program = win32::Utf8ToWide(programPath);
+    std::wstring commandLine = L"\"" + program + L"\"";
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process_)) {
         process_ = {};
     }
 }
@@ -176,46 +178,48 @@ std::string ControlText(HWND dialog, int id) {
 
 void TypeText(HWND dialog, int id, const std::string& text) {
     HWND control = GetDlgItem(dialog, id);
-    SendMessageA(control, EM_SETSEL, 0x7FFF, 0x7FFF);  // type at the end, like a user would
-    for (char c : text) {
-        SendMessageA(control, WM_CHAR, static_cast<unsigned char>(c), 1);
+    SendMessageW(control, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);  // at the end, like a user
+    for (wchar_t c : win32::Utf8ToWide(text)) {
+        SendMessageW(control, WM_CHAR, c, 1);
     }
 }
 
 void PasteText(HWND dialog, int id, const std::string& text) {
+    const std::wstring wide = win32::Utf8ToWide(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
     if (OpenClipboard(nullptr)) {
         EmptyClipboard();
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
         if (memory != nullptr) {
-            std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+            std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
             GlobalUnlock(memory);
-            if (SetClipboardData(CF_TEXT, memory) == nullptr) {
+            if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
                 GlobalFree(memory);
             }
         }
         CloseClipboard();
     }
     HWND control = GetDlgItem(dialog, id);
-    SendMessageA(control, EM_SETSEL, 0x7FFF, 0x7FFF);
-    SendMessageA(control, WM_PASTE, 0, 0);
+    SendMessageW(control, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+    SendMessageW(control, WM_PASTE, 0, 0);
 }
 
 void ClearText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
-    SendMessageA(control, EM_SETSEL, 0, -1);
-    SendMessageA(control, WM_CLEAR, 0, 0);
+    SendMessageW(control, EM_SETSEL, 0, -1);
+    SendMessageW(control, WM_CLEAR, 0, 0);
 }
 
 void ClickButton(HWND dialog, int id) {
-    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
 bool IsChecked(HWND dialog, int id) {
-    return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Dismiss(HWND box) {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
 bool SaveWindowBitmap(HWND window, const std::string& path) {
@@ -244,7 +248,7 @@ bool SaveWindowBitmap(HWND window, const std::string& path) {
     header.bfOffBits = sizeof header + sizeof info.bmiHeader;
     header.bfSize = header.bfOffBits + imageSize;
     bool saved = false;
-    if (FILE* file = std::fopen(path.c_str(), "wb")) {
+    if (FILE* file = _wfopen(win32::Utf8ToWide(path).c_str(), L"wb")) {
         saved = std::fwrite(&header, sizeof header, 1, file) == 1 &&
                 std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, file) == 1 &&
                 std::fwrite(bits, imageSize, 1, file) == 1;

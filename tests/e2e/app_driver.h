@@ -2,6 +2,7 @@
 
 // Drives the real Tessaly.exe from outside its process: starts it, finds its
 // windows, types, pastes and clicks with window messages, reads texts back.
+// Texts are UTF-8; the messages sent are the Unicode ones.
 
 #include <windows.h>
 
@@ -25,10 +26,10 @@ public:
     // Waits for the main dialog to show, answering with OK the message boxes
     // shown before it (their texts go to `shownFirst`). Null if it never shows.
     HWND OpenMainDialog(std::vector<std::string>* shownFirst, DWORD timeoutMs = 20000);
-    // The next visible message box: its text (code page 936 bytes). The box is
+    // The next visible message box and its text. The box is
     // left open; Dismiss closes it. Empty window if none appears in time.
     HWND WaitForMessageBox(std::string* text, DWORD timeoutMs = 10000);
-    // A visible top-level dialog of the program with this caption (ANSI).
+    // A visible top-level dialog of the program with this caption.
     HWND WaitForDialog(const std::string& caption, DWORD timeoutMs = 10000);
     // A visible top-level dialog of the program other than `known`.
     HWND WaitForOtherDialog(HWND known, DWORD timeoutMs = 10000);
@@ -50,7 +51,7 @@ bool Eventually(bool (*condition)(HWND, int), HWND dialog, int id, DWORD timeout
 
 // Control helpers; the messages are those a user's keyboard and mouse cause.
 std::string ControlText(HWND dialog, int id);
-void TypeText(HWND dialog, int id, const std::string& text);   // WM_CHAR per byte
+void TypeText(HWND dialog, int id, const std::string& text);   // WM_CHAR per UTF-16 unit
 void PasteText(HWND dialog, int id, const std::string& text);  // clipboard + WM_PASTE
 void ClearText(HWND dialog, int id);                           // select all, delete
 void ClickButton(HWND dialog, int id);  // posted, so a modal box it opens does not block us

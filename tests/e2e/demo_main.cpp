@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
     Sleep(500);
     SaveWindowBitmap(dialog, argv[2]);
     ClickButton(dialog, IDC_CREATE_SHORTCUT);
-    // The outcome message, success or failure, begins "生成" (code page 936).
-    for (const std::string& text : app.DismissMessageBoxesUntil("\xC9\xFA\xB3\xC9")) {
+    // The outcome message, success or failure, begins "生成".
+    for (const std::string& text : app.DismissMessageBoxesUntil("生成")) {
         std::printf("message: %s\n", text.c_str());
     }
     ClickButton(dialog, IDCANCEL);

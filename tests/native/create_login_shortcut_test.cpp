@@ -4,7 +4,6 @@
 #include "core/password_hash.h"
 #include "platform/registry_lookups.h"
 #include "tests/support/fake_services.h"
-#include "tests/support/gbk_text.h"
 
 #include <gtest/gtest.h>
 
@@ -22,25 +21,20 @@ protected:
 
     void Create(int mode = Normal) {
         request.loginMode = mode;
-        CreateLoginShortcut(request, {registry, links, messages});
+        CreateLoginShortcut(request, {registry, links, messages, codePage});
         EXPECT_EQ(links.openLinks, 0) << "the shell link object was not released";
     }
 
-    // The messages shown, as UTF-8.
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> texts;
-        for (const std::string& text : messages.shown) {
-            texts.push_back(test::GbkToUtf8(text));
-        }
-        return texts;
-    }
+    const std::vector<std::string>& Shown() const { return messages.shown; }
 
     std::string NormalName() const { return LinkNamePrefix(Normal) + request.qqNumber; }
 
-    LoginRequest request{"D:\\QQ", "10001", "pass", Normal};
+    // A folder no ANSI code page can name reaches the shell link as it is.
+    LoginRequest request{"D:\\Zoë 𠮷\\QQ", "10001", "pass", Normal};
     test::FakeRegistryReader registry;
     test::FakeShellLinkWriter links;
     test::FakeMessagePresenter messages;
+    test::FakeCodePageEncoder codePage;
 };
 
 TEST_F(CreateLoginShortcutTest, WritesTheShortcutOnTheDesktopAndSaysSo) {
@@ -48,9 +42,9 @@ TEST_F(CreateLoginShortcutTest, WritesTheShortcutOnTheDesktopAndSaysSo) {
     const std::string path = std::string(kDesktop) + "\\" + NormalName() + ".lnk";
     ASSERT_EQ(links.files.count(path), 1u);
     const test::SavedLink& link = links.files[path];
-    EXPECT_EQ(link.targetPath, "D:\\QQ\\QQ.exe");
+    EXPECT_EQ(link.targetPath, "D:\\Zoë 𠮷\\QQ\\QQ.exe");
     EXPECT_EQ(link.arguments,
-              " /START QQUIN:10001 PWDHASH:" + EncodePasswordHash("pass") + " /STAT:10");
+              " /START QQUIN:10001 PWDHASH:" + EncodePasswordHash("cp:pass") + " /STAT:10");
     EXPECT_EQ(link.description, NormalName() + "\nhttp://www.example.org/");
     EXPECT_EQ(Shown(), std::vector<std::string>{kSuccessText});
     EXPECT_EQ(links.calls, (std::vector<std::string>{"Open", "SetPath", "SetArguments",
@@ -85,7 +79,7 @@ TEST_F(CreateLoginShortcutTest, PressingTwiceOverwritesSwitchingModeAddsASecondF
     request.password = "changed";
     Create();
     ASSERT_EQ(links.files.size(), 1u);
-    EXPECT_NE(links.files.begin()->second.arguments.find(EncodePasswordHash("changed")),
+    EXPECT_NE(links.files.begin()->second.arguments.find(EncodePasswordHash("cp:changed")),
               std::string::npos);
 
     Create(Invisible);
@@ -114,13 +108,12 @@ TEST_F(CreateLoginShortcutTest, AnyRefusedValueIsReportedAndNothingIsSaved) {
         test::FakeShellLinkWriter failing;
         failing.*step = refused;
         test::FakeMessagePresenter shown;
-        CreateLoginShortcut(request, {registry, failing, shown});
+        CreateLoginShortcut(request, {registry, failing, shown, codePage});
         EXPECT_TRUE(failing.files.empty());
         EXPECT_EQ(failing.openLinks, 0);
         EXPECT_EQ(std::count(failing.calls.begin(), failing.calls.end(), "Save"), 0);
         ASSERT_EQ(shown.shown.size(), 1u);
-        EXPECT_EQ(test::GbkToUtf8(shown.shown[0]),
-                  "生成快捷方式失败!无法设置快捷方式的内容,错误代码:0x80070057");
+        EXPECT_EQ(shown.shown[0], "生成快捷方式失败!无法设置快捷方式的内容,错误代码:0x80070057");
     }
 }
 
@@ -129,8 +122,8 @@ TEST_F(CreateLoginShortcutTest, FailedSaveNamesTheFileAndNeverClaimsSuccess) {
     Create();
     EXPECT_TRUE(links.files.empty());
     const std::string path = std::string(kDesktop) + "\\" + NormalName() + ".lnk";
-    EXPECT_EQ(Shown(), std::vector<std::string>{"生成快捷方式失败!无法保存快捷方式文件\n" +
-                                                test::GbkToUtf8(path) + "\n错误代码:0x80070003"});
+    EXPECT_EQ(Shown(), std::vector<std::string>{"生成快捷方式失败!无法保存快捷方式文件\n" + path +
+                                                "\n错误代码:0x80070003"});
 }
 
 TEST_F(CreateLoginShortcutTest, ShellLinkSuccessCodesCountAsSuccess) {
@@ -140,14 +133,39 @@ TEST_F(CreateLoginShortcutTest, ShellLinkSuccessCodesCountAsSuccess) {
     EXPECT_EQ(Shown(), std::vector<std::string>{kSuccessText});
 }
 
-TEST_F(CreateLoginShortcutTest, PathTooLongIsRefusedWithAMessage) {
-    registry.Set(kDesktopFolderLookup, "C:\\" + std::string(250, 'd'));
+TEST_F(CreateLoginShortcutTest, LinkPathLimitCountsUtf16UnitsAndRefusesBeforeWriting) {
+    // "正常登陆QQ 10001.lnk" is 16 units in 24 bytes; "𠮷" needs two units in
+    // four bytes, "ë" one in two. Each folder that fits makes a 259-unit path.
+    const std::string name = NormalName() + ".lnk";
+    for (const auto& [folder, fits] :
+         {std::pair<std::string, bool>{"C:\\" + std::string(239, 'd'), true},
+          {"C:\\" + std::string(240, 'd'), false},
+          {"C:\\𠮷" + std::string(237, 'd'), true},
+          {"C:\\𠮷" + std::string(238, 'd'), false},
+          {"C:\\" + std::string(177, 'd') + "ë中\\" + std::string(59, 'd'), true}}) {
+        test::FakeShellLinkWriter writer;
+        test::FakeMessagePresenter shown;
+        registry.Set(kDesktopFolderLookup, folder);
+        CreateLoginShortcut(request, {registry, writer, shown, codePage});
+        SCOPED_TRACE(folder.size());
+        EXPECT_EQ(writer.files.size(), fits ? 1u : 0u);
+        EXPECT_EQ(writer.calls.empty(), !fits) << "nothing is opened for a path that cannot fit";
+        ASSERT_EQ(shown.shown.size(), 1u);
+        EXPECT_EQ(shown.shown[0], fits ? kSuccessText
+                                       : "生成快捷方式失败!快捷方式的文件路径超过259个字符,"
+                                         "请缩短路径:\n" +
+                                             folder + "\\" + name);
+    }
+}
+
+TEST_F(CreateLoginShortcutTest, PasswordTheCodePageCannotHoldIsRefusedAndNothingIsWritten) {
+    codePage.holdsNothing = true;
+    registry.Remove(kDesktopFolderLookup);  // not even the desktop warning comes first
     Create();
-    EXPECT_TRUE(links.files.empty());
-    ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].rfind(
-                  "生成快捷方式失败!快捷方式的文件路径超过259个字符,请缩短路径:\nC:\\ddd", 0),
-              0u);
+    EXPECT_TRUE(links.calls.empty());
+    EXPECT_EQ(Shown(),
+              std::vector<std::string>{"生成快捷方式失败!密码中有本系统的语言编码无法表示的字符,"
+                                       "QQ无法用它登陆,请修改密码后再试!"});
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "platform/registry_lookups.h"
 
 #include "tests/support/fake_services.h"
-#include "tests/support/gbk_text.h"
 
 #include <gtest/gtest.h>
 
@@ -31,15 +30,33 @@ TEST(RegistryLookups, TableNamesTheTwoFoldersAndTheirMessages) {
     EXPECT_EQ(kInstallFolderLookup.root, RegistryRoot::LocalMachine);
     EXPECT_STREQ(kInstallFolderLookup.subkey, "SOFTWARE\\TENCENT\\QQ");
     EXPECT_STREQ(kInstallFolderLookup.valueName, "Install");
-    EXPECT_EQ(test::GbkToUtf8(kInstallFolderLookup.failureMessage),
-              "QQ默认安装路径获取失败!请选择安装路径或输入安装路径!");
+    EXPECT_STREQ(kInstallFolderLookup.failureMessage,
+                 "QQ默认安装路径获取失败!请选择安装路径或输入安装路径!");
 
     EXPECT_EQ(kDesktopFolderLookup.root, RegistryRoot::CurrentUser);
     EXPECT_STREQ(kDesktopFolderLookup.subkey,
                  "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders");
     EXPECT_STREQ(kDesktopFolderLookup.valueName, "Desktop");
-    EXPECT_EQ(test::GbkToUtf8(kDesktopFolderLookup.failureMessage),
-              "桌面路径获取失败!快捷方式将生成在C盘根目录下!");
+    EXPECT_STREQ(kDesktopFolderLookup.failureMessage,
+                 "桌面路径获取失败!快捷方式将生成在C盘根目录下!");
+}
+
+TEST(CleanFolderText, DropsOnePairOfWrappingQuotesAfterTheSpaces) {
+    const struct {
+        const char* input;
+        const char* expected;
+    } cases[] = {
+        {"\"C:\\Program Files\\Tencent\\QQ\"", "C:\\Program Files\\Tencent\\QQ"},
+        {"\"C:\\QQ\"   ", "C:\\QQ"},       // spaces go first, then the quotes
+        {"\"\"C:\\QQ\"\"", "\"C:\\QQ\""},  // one pair only
+        {"\"C:\\QQ", "\"C:\\QQ"},          // not wrapped: kept whole
+        {"C:\\QQ\"", "C:\\QQ\""},
+        {"\"\"", ""},
+        {"\"", "\""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CleanFolderText(c.input), c.expected) << c.input;
+    }
 }
 
 TEST(ReadRegistryText, CleansTheValueAndPassesFailureOn) {

@@ -3,7 +3,6 @@
 // designed controls with the styles the code relies on, the ids have the
 // values the code uses.
 #include "core/author_info.h"
-#include "tests/support/gbk_text.h"
 
 #include <gtest/gtest.h>
 
@@ -83,7 +82,7 @@ std::vector<std::pair<Row, std::string>> MainControls() {
     return controls;
 }
 
-const std::string kCredit = test::GbkToUtf8(kAuthorCredit);
+const std::string kCredit = kAuthorCredit;
 const std::string kContactLine =
     std::string("联系作者:") + kAuthorEmail + "     " + kAuthorWebAddress;
 const std::string kDisclaimer =
@@ -94,7 +93,6 @@ const std::string kDisclaimer =
 
 TEST(ResourceScript, AuthorTextsAreTheOnesOfAuthorInfo) {
     const std::string rc = ReadFile(TESSALY_RC_PATH);
-    ASSERT_NE(kCredit, "<invalid GBK>");
     const std::string caption = "CAPTION \"Tessaly V1.0 " + kCredit + " " + kAuthorWebAddress;
     EXPECT_NE(rc.find(caption + '"'), std::string::npos) << caption;
     const std::string main = TemplateBody(rc, "IDD_LAUNCHER_MAIN");

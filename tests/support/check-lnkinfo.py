@@ -3,13 +3,15 @@
 
 Usage: check-lnkinfo.py EXPECTATIONS_FILE   (a Windows path like C:/tessaly-test/x.txt)
 
-Each line of the expectations file (code page 936 bytes, fields separated by
-tabs, backslash escapes for \\, \\n and \\t) is one of:
+The locale the shortcuts were written in is TESSALY_LOCALE (default zh_CN), as
+for the Wine harness. Each line of the expectations file (UTF-8, fields
+separated by tabs, backslash escapes for \\, \\n and \\t) is one of:
   link   LINK_PATH  TARGET  ARGUMENTS  DESCRIPTION
   login  LINK_PATH  INSTALL_FOLDER  NUMBER  PASSWORD  MODE  WEB_ADDRESS
 A "login" line is a shortcut made by Tessaly: its target, arguments and
-description are worked out here from the inputs, with Python's own MD5 and
-Base64, not taken from the program.
+description are worked out here from the inputs, with Python's own MD5,
+Base64 and code page tables, not taken from the program. The link's file name
+is checked too: Wine keeps Unicode file names as UTF-8 on Linux.
 """
 import base64
 import hashlib
@@ -19,6 +21,8 @@ import subprocess
 import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+LOCALE = os.environ.get("TESSALY_LOCALE", "zh_CN")
+CODE_PAGE = {"zh_CN": "936", "zh_TW": "950", "en_US": "1252", "ja_JP": "932"}[LOCALE]
 
 
 def wine_prefix():
@@ -33,28 +37,22 @@ def unix_path(windows_path):
 
 
 def unescape(field):
-    out, i = bytearray(), 0
-    while i < len(field):
-        if field[i] == 0x5C and i + 1 < len(field):  # backslash
-            out += {ord("n"): b"\n", ord("t"): b"\t", ord("\\"): b"\\"}[field[i + 1]]
-            i += 2
-        else:
-            out.append(field[i])
-            i += 1
-    return bytes(out)
+    return re.sub(r"\\(.)", lambda m: {"n": "\n", "t": "\t", "\\": "\\"}[m.group(1)], field)
 
 
 def expected_login(install, number, password, mode, web_address):
-    prefix = {b"1": "正常登陆QQ ", b"0": "隐身登陆QQ "}[mode].encode("gbk")
-    status = {b"1": b"10", b"0": b"40"}[mode]
+    prefix = {"1": "正常登陆QQ ", "0": "隐身登陆QQ "}[mode]
+    status = {"1": "10", "0": "40"}[mode]
     name = prefix + number
-    pwdhash = base64.b64encode(hashlib.md5(password).digest())
-    arguments = b" /START QQUIN:" + number + b" PWDHASH:" + pwdhash + b" /STAT:" + status
-    return install + b"\\QQ.exe", arguments, name + b"\n" + web_address
+    # The client hashes the password's bytes in the system's ANSI code page.
+    digest = hashlib.md5(password.encode("cp" + CODE_PAGE)).digest()
+    pwdhash = base64.b64encode(digest).decode("ascii")
+    arguments = " /START QQUIN:" + number + " PWDHASH:" + pwdhash + " /STAT:" + status
+    return install + "\\QQ.exe", arguments, name + "\n" + web_address
 
 
 def lnkinfo_fields(path):
-    result = subprocess.run(["lnkinfo", "-c", "windows-936", path], capture_output=True)
+    result = subprocess.run(["lnkinfo", "-c", "windows-" + CODE_PAGE, path], capture_output=True)
     if result.returncode != 0:
         raise RuntimeError(f"lnkinfo failed on {path}: {result.stderr.decode(errors='replace')}")
     text = result.stdout.decode("utf-8")
@@ -71,32 +69,37 @@ def lnkinfo_fields(path):
 
 def main():
     expectations = unix_path(sys.argv[1])
-    with open(expectations, "rb") as f:
-        records = [line.rstrip(b"\n").split(b"\t") for line in f if line.strip()]
+    with open(expectations, encoding="utf-8") as f:
+        records = [line.rstrip("\n").split("\t") for line in f if line.strip()]
     if not records:
         print(f"no shortcuts listed in {expectations}")
         return 1
-    failures = 0
+    failures = checks = 0
     for record in records:
         kind, fields = record[0], [unescape(f) for f in record[1:]]
         link_path = fields[0]
-        if kind == b"login":
+        if kind == "login":
             target, arguments, description = expected_login(*fields[1:])
         else:
             target, arguments, description = fields[1:4]
         want = {"Local path": target, "Command line arguments": arguments,
                 "Description": description}
-        got, raw = lnkinfo_fields(unix_path(link_path.decode("gbk")))
-        shown = link_path.decode("gbk")
-        for key, value in want.items():
-            expected = value.decode("gbk")
+        if not os.path.exists(unix_path(link_path)):
+            checks += 1
+            failures += 1
+            print(f"FAIL {link_path}: no such file")
+            continue
+        got, raw = lnkinfo_fields(unix_path(link_path))
+        for key, expected in want.items():
+            checks += 1
             if got.get(key) != expected:
                 failures += 1
-                print(f"FAIL {shown}: {key}: lnkinfo says {got.get(key)!r}, expected {expected!r}")
+                print(f"FAIL {link_path}: {key}: lnkinfo says {got.get(key)!r}, "
+                      f"expected {expected!r}")
         if not any(key in got for key in want):
             print(raw)
-        print(f"checked {shown}")
-    print(f"{len(records) * 3 - failures} passed, {failures} failed")
+        print(f"checked {link_path}")
+    print(f"{checks - failures} passed, {failures} failed ({LOCALE}, code page {CODE_PAGE})")
     return 1 if failures else 0
 
 

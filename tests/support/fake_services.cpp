@@ -29,9 +29,6 @@ public:
     }
     HResult Save(const std::string& linkFilePath) override {
         writer_.calls.push_back("Save");
-        if (linkFilePath.size() > writer_.maxPathBytes) {
-            return kLinkPathTooLong;
-        }
         if (Succeeded(writer_.saveResult)) {
             writer_.files[linkFilePath] = link_;
         }

@@ -3,6 +3,7 @@
 // In-memory stand-ins for the platform adapters, for native tests of the
 // code that uses them.
 
+#include "platform/code_page_encoder.h"
 #include "platform/message_box.h"
 #include "platform/registry_lookups.h"
 #include "platform/registry_reader.h"
@@ -10,6 +11,7 @@
 #include "platform/url_opener.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -58,9 +60,6 @@ public:
     HResult setArgumentsResult = kOk;
     HResult setDescriptionResult = kOk;
     HResult saveResult = kOk;
-    // Paths longer than this many bytes are refused as the real conversion
-    // refuses paths over MAX_PATH characters.
-    std::size_t maxPathBytes = 259;
 
     std::map<std::string, SavedLink> files;
     std::vector<std::string> calls;
@@ -73,6 +72,19 @@ class FakeMessagePresenter : public MessagePresenter {
 public:
     void Show(const std::string& text) override { shown.push_back(text); }
     std::vector<std::string> shown;
+};
+
+// Spells a text "in the code page" as "cp:" + the text, so a test can tell
+// which form reached the hash; refuses every text when `holdsNothing`.
+class FakeCodePageEncoder : public CodePageEncoder {
+public:
+    bool holdsNothing = false;
+    std::optional<std::string> Encode(const std::string& utf8) override {
+        if (holdsNothing) {
+            return std::nullopt;
+        }
+        return "cp:" + utf8;
+    }
 };
 
 class FakeUrlOpener : public UrlOpener {

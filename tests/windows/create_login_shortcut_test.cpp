@@ -6,10 +6,11 @@
 #include "core/login_mode.h"
 #include "platform/registry_lookups.h"
 #include "platform/win32/scoped_handles.h"
+#include "platform/win32/utf_conversion.h"
+#include "platform/win32/win32_code_page_encoder.h"
 #include "platform/win32/win32_registry_reader.h"
 #include "platform/win32/win32_shell_link_writer.h"
 #include "tests/support/fake_services.h"
-#include "tests/support/gbk_text.h"
 #include "tests/windows/wine_test_support.h"
 
 #include <gtest/gtest.h>
@@ -23,29 +24,28 @@ constexpr char kSuccessStart[] = "生成QQ快捷登陆器成功!";
 
 // The user's desktop folder value, changed by some tests and put back after each.
 void SetDesktopValue(const std::string& folder) {
-    RegSetKeyValueA(HKEY_CURRENT_USER, kDesktopFolderLookup.subkey, kDesktopFolderLookup.valueName,
-                    REG_SZ, folder.c_str(), static_cast<DWORD>(folder.size() + 1));
+    const std::wstring wide = win32::Utf8ToWide(folder);
+    RegSetKeyValueW(HKEY_CURRENT_USER, win32::Utf8ToWide(kDesktopFolderLookup.subkey).c_str(),
+                    win32::Utf8ToWide(kDesktopFolderLookup.valueName).c_str(), REG_SZ, wide.c_str(),
+                    static_cast<DWORD>((wide.size() + 1) * 2));
 }
 
 class CreateLoginShortcutOnWine : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        CreateDirectoryA("C:\\tessaly-test", nullptr);
-        CreateDirectoryA("C:\\tessaly-test\\action", nullptr);
+        test::MakeFolder("C:\\tessaly-test");
+        test::MakeFolder("C:\\tessaly-test\\action");
         DeleteFileA(kExpectations);
     }
 
-    // Runs the action with the real adapters; returns the messages as UTF-8.
+    // Runs the action with the real adapters; returns the messages.
     std::vector<std::string> Create(const LoginRequest& request) {
         win32::Win32RegistryReader registry;
         win32::Win32ShellLinkWriter links;
         test::FakeMessagePresenter messages;
-        CreateLoginShortcut(request, {registry, links, messages});
-        std::vector<std::string> shown;
-        for (const std::string& text : messages.shown) {
-            shown.push_back(test::GbkToUtf8(text));
-        }
-        return shown;
+        win32::Win32CodePageEncoder codePage;
+        CreateLoginShortcut(request, {registry, links, messages, codePage});
+        return messages.shown;
     }
 
     // Notes the shortcut for the lnkinfo check, which works out the target,
@@ -68,11 +68,10 @@ protected:
 };
 
 TEST_F(CreateLoginShortcutOnWine, WritesIntoTheDesktopFolderFromTheRegistry) {
-    // "密码测试" in code page 936: the hash is taken over these bytes.
-    const LoginRequest request{"C:\\Program Files\\Tencent\\QQ", "123456789",
-                               "\xC3\xDC\xC2\xEB\xB2\xE2\xCA\xD4", Normal};
+    // The hash is taken over the password's code page 936 bytes.
+    const LoginRequest request{"C:\\Program Files\\Tencent\\QQ", "123456789", "密码测试", Normal};
     const std::string path = desktop_ + "\\" + LinkNamePrefix(Normal) + request.qqNumber + ".lnk";
-    DeleteFileA(path.c_str());
+    DeleteFileW(win32::Utf8ToWide(path).c_str());
 
     const auto shown = Create(request);
     ASSERT_EQ(shown.size(), 1u);
@@ -86,7 +85,7 @@ TEST_F(CreateLoginShortcutOnWine, MissingDesktopValueWritesToTheRootOfC) {
                        kDesktopFolderLookup.valueName);
     const LoginRequest request{"D:\\QQ", "10001", "", Invisible};
     const std::string path = "C:\\" + LinkNamePrefix(Invisible) + "10001.lnk";
-    DeleteFileA(path.c_str());
+    DeleteFileW(win32::Utf8ToWide(path).c_str());
 
     const auto shown = Create(request);
     ASSERT_EQ(shown.size(), 2u);

@@ -104,11 +104,11 @@ void Type(HWND edit, char character) {
     SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(character), 1);
 }
 
-// `units` double-byte characters (code page 936), each followed by a letter.
-std::string MixedText(int units) {
+// `count` Chinese characters, each followed by a letter.
+std::string MixedText(int count) {
     std::string text;
-    for (int i = 0; i < units; ++i) {
-        text += "\xBA\xBA";  // U+6C49
+    for (int i = 0; i < count; ++i) {
+        text += "汉";
         text += static_cast<char>('a' + i % 26);
     }
     return text;
@@ -149,10 +149,10 @@ TEST(FrameworkDataExchange, LoadRewritesOnlyChangedControlsAndStartsNoHandler) {
 }
 
 TEST(FrameworkDataExchange, SaveCopiesLongTextsWholeAndNoNotificationReachesAHandlerMeanwhile) {
-    const std::string longText = MixedText(1500);  // 4500 bytes
+    const std::string longText = MixedText(1500);  // 3000 characters, 6000 bytes
     TestDialog dialog([&longText](TestDialog& d) {
-        SetWindowTextA(d.Item(IDC_FW_NAME), longText.c_str());
-        SetWindowTextA(d.Item(IDC_FW_NOTES), "");
+        ui::SetText(d.Item(IDC_FW_NAME), longText);
+        ui::SetText(d.Item(IDC_FW_NOTES), "");
         const int changesBefore = d.nameChanges;
         d.midExchange = [&d] {
             Click(d.Item(IDC_FW_BUTTON_A));
@@ -172,7 +172,7 @@ TEST(FrameworkDataExchange, SaveCopiesLongTextsWholeAndNoNotificationReachesAHan
 TEST(FrameworkDialog, OkSavesAndEndsWithIdOkCancelEndsWithoutSaving) {
     for (const int button : {IDOK, IDCANCEL}) {
         TestDialog dialog([button](TestDialog& d) {
-            SetWindowTextA(d.Item(IDC_FW_NAME), "typed");
+            ui::SetText(d.Item(IDC_FW_NAME), "typed");
             Click(d.Item(button));
         });
         dialog.name = "Ann";
@@ -195,13 +195,13 @@ TEST(FrameworkDialog, HandlerAnswersReachTheSenderAndDeclinedMessagesTheSystem) 
     dialog.Run();
 }
 
-TEST(FrameworkResources, LongDoubleByteStringsLoadWhole) {
-    ASSERT_EQ(GetACP(), 936u) << "the harness runs the tests with code page 936";
+TEST(FrameworkResources, LongChineseStringsLoadWhole) {
     std::string expected;
     for (int i = 0; i < 300; ++i) {
-        expected += "\xBA\xBA";  // U+6C49
+        expected += "汉";
     }
-    EXPECT_EQ(ui::Dialog::LoadStringResource(IDS_FW_DOUBLE_BYTE_300), expected);
+    EXPECT_EQ(ui::Dialog::LoadStringResource(IDS_FW_CHINESE_300), expected);
+    EXPECT_EQ(ui::Dialog::LoadStringResource(IDS_FW_CHINESE_300 + 1), "");
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #define IDD_FRAMEWORK_TEST 200
 #define IDI_FRAMEWORK_TEST 210
-#define IDS_FW_DOUBLE_BYTE_300 220
+#define IDS_FW_CHINESE_300 220
 
 #define IDC_FW_NAME 301   // edit with a change handler
 #define IDC_FW_NOTES 302  // edit without one

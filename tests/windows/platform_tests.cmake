@@ -1,5 +1,6 @@
 # The Win32 adapters against Wine's real registry, shell link and shell.
 add_executable(tessaly_platform_tests
+    code_page_encoder_test.cpp
     registry_reader_test.cpp
     shell_link_test.cpp
     url_opener_test.cpp

@@ -1,5 +1,7 @@
 #include "tests/windows/wine_test_support.h"
 
+#include "platform/win32/utf_conversion.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -8,16 +10,6 @@
 namespace tessaly::test {
 
 namespace {
-
-void RemoveTree(const std::string& path) {
-    std::string from = path;
-    from.push_back('\0');  // SHFileOperation takes a double-terminated list
-    SHFILEOPSTRUCTA operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationA(&operation);
-}
 
 // Tabs and line feeds would break the record format, so they are escaped.
 std::string Escape(const std::string& text) {
@@ -38,11 +30,26 @@ std::string Escape(const std::string& text) {
 
 }  // namespace
 
+void RemoveTree(const std::string& path) {
+    std::wstring from = win32::Utf8ToWide(path);
+    from.push_back(L'\0');  // SHFileOperation takes a double-terminated list
+    SHFILEOPSTRUCTW operation = {};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    SHFileOperationW(&operation);
+}
+
+bool MakeFolder(const std::string& path) {
+    return CreateDirectoryW(win32::Utf8ToWide(path).c_str(), nullptr) ||
+           GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
 TestFolder::TestFolder(const std::string& name, bool keep)
     : path_("C:\\tessaly-test\\" + name), keep_(keep) {
-    CreateDirectoryA("C:\\tessaly-test", nullptr);
+    MakeFolder("C:\\tessaly-test");
     RemoveTree(path_);
-    CreateDirectoryA(path_.c_str(), nullptr);
+    MakeFolder(path_);
 }
 
 TestFolder::~TestFolder() {
@@ -52,12 +59,12 @@ TestFolder::~TestFolder() {
 }
 
 bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(win32::Utf8ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void RecordExpectedFields(const std::string& expectationsFile,
                           const std::vector<std::string>& fields) {
-    FILE* file = std::fopen(expectationsFile.c_str(), "ab");
+    FILE* file = _wfopen(win32::Utf8ToWide(expectationsFile).c_str(), L"ab");
     if (file == nullptr) {
         return;
     }

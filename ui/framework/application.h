@@ -10,7 +10,7 @@ namespace tessaly::ui {
 // returns what Run returns.
 class Application {
 public:
-    static constexpr char kTitle[] = "Tessaly";
+    static constexpr wchar_t kTitle[] = L"Tessaly";
 
     Application() = default;
     virtual ~Application() = default;
@@ -24,7 +24,7 @@ public:
     int Run(HINSTANCE instance);
 
     HINSTANCE Instance() const { return instance_; }
-    const char* Title() const { return kTitle; }
+    const wchar_t* Title() const { return kTitle; }
 
     void SetMainWindow(Dialog* window) { mainWindow_ = window; }
     Dialog* MainWindow() const { return mainWindow_; }

@@ -1,16 +1,22 @@
 #include "ui/framework/data_exchange.h"
 
+#include "platform/win32/utf_conversion.h"
+
 namespace tessaly::ui {
 
 std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
+    const int length = GetWindowTextLengthW(window);
     if (length <= 0) {
         return {};
     }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window, text.data(), length + 1);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return win32::WideToUtf8(text);
+}
+
+void SetText(HWND window, const std::string& text) {
+    SetWindowTextW(window, win32::Utf8ToWide(text).c_str());
 }
 
 void DataExchange::Text(int controlId, std::string& member) {
@@ -22,7 +28,7 @@ void DataExchange::Text(int controlId, std::string& member) {
     if (save_) {
         member = WindowText(control);
     } else if (WindowText(control) != member) {
-        SetWindowTextA(control, member.c_str());
+        SetText(control, member);
     }
 }
 

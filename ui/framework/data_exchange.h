@@ -6,9 +6,10 @@
 
 namespace tessaly::ui {
 
-// The whole text of a window, however long: sized from GetWindowTextLengthA,
-// which may over-report for double-byte text but never under-reports.
+// The whole text of a window as UTF-8, however long.
 std::string WindowText(HWND window);
+// Sets a window's text from UTF-8.
+void SetText(HWND window, const std::string& text);
 
 // One pass of a dialog's data exchange in one direction. DoDataExchange lists
 // the bindings; the same list serves both directions.

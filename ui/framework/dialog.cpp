@@ -1,5 +1,7 @@
 #include "ui/framework/dialog.h"
 
+#include "platform/win32/utf_conversion.h"
+
 namespace tessaly::ui {
 
 static_assert(kCommandMessage == WM_COMMAND, "message_table.h must agree with windows.h");
@@ -29,7 +31,7 @@ bool ReturnsAnswerDirectly(UINT message) {
 }
 
 HINSTANCE ExecutableModule() {
-    return GetModuleHandleA(nullptr);
+    return GetModuleHandleW(nullptr);
 }
 
 // Restores the previous value on every path, so a nested UpdateData does not
@@ -53,7 +55,7 @@ INT_PTR Dialog::RunModal() {
         return -1;  // already running; one window per object
     }
     const INT_PTR result =
-        DialogBoxParamA(ExecutableModule(), MAKEINTRESOURCEA(templateId_), parent_,
+        DialogBoxParamW(ExecutableModule(), MAKEINTRESOURCEW(templateId_), parent_,
                         &Dialog::Procedure, reinterpret_cast<LPARAM>(this));
     handle_ = nullptr;
     return result;
@@ -74,30 +76,19 @@ bool Dialog::UpdateData(bool save) {
 }
 
 void Dialog::SetRadioCheck(int controlId, bool checked) {
-    SendDlgItemMessageA(handle_, controlId, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendDlgItemMessageW(handle_, controlId, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 std::string Dialog::LoadStringResource(UINT id) {
-    // LoadStringA truncates silently and never splits a double-byte character,
-    // so a result within one byte of the buffer's end may be cut short: retry
-    // with twice the room. String table entries are at most 65535 UTF-16
-    // units, at most two ANSI bytes each, which bounds the loop.
-    constexpr int kLargestEntry = 2 * 65535 + 2;
-    for (int size = 256;; size *= 2) {
-        std::string text(static_cast<std::size_t>(size), '\0');
-        const int copied = LoadStringA(ExecutableModule(), id, text.data(), size);
-        if (copied <= 0) {
-            return {};
-        }
-        if (copied < size - 2 || size >= kLargestEntry) {
-            text.resize(static_cast<std::size_t>(copied));
-            return text;
-        }
-    }
+    // With no buffer, LoadStringW hands out the resource's own text and its
+    // length, so nothing can be cut short.
+    const wchar_t* text = nullptr;
+    const int length = LoadStringW(ExecutableModule(), id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? win32::WideToUtf8({text, static_cast<std::size_t>(length)}) : "";
 }
 
 HICON Dialog::LoadIconResource(UINT id) {
-    return LoadIconA(ExecutableModule(), MAKEINTRESOURCEA(id));
+    return LoadIconW(ExecutableModule(), MAKEINTRESOURCEW(id));
 }
 
 bool Dialog::OnInitDialog() {
@@ -126,11 +117,11 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam,
                                    LPARAM lParam) noexcept {
     if (message == WM_INITDIALOG) {
         auto* dialog = reinterpret_cast<Dialog*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
         dialog->handle_ = window;
         return dialog->OnInitDialog() ? TRUE : FALSE;
     }
-    auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
     if (dialog == nullptr) {
         return FALSE;  // creation messages (WM_SETFONT...) come before WM_INITDIALOG
     }
@@ -147,7 +138,7 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (ReturnsAnswerDirectly(message)) {
             return static_cast<INT_PTR>(*answer);
         }
-        SetWindowLongPtrA(handle_, DWLP_MSGRESULT, *answer);
+        SetWindowLongPtrW(handle_, DWLP_MSGRESULT, *answer);
         return TRUE;
     }
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {

@@ -6,5 +6,5 @@ add_library(tessaly_framework STATIC
     ${CMAKE_CURRENT_LIST_DIR}/dialog.cpp
 )
 target_include_directories(tessaly_framework PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(tessaly_framework PUBLIC user32 comctl32)
+target_link_libraries(tessaly_framework PUBLIC tessaly_platform_win32 user32 comctl32)
 tessaly_strict(tessaly_framework)

@@ -1,0 +1,39 @@
+#include "platform/win32/win32_code_page_encoder.h"
+
+#include "platform/win32/utf_conversion.h"
+
+namespace tessaly::win32 {
+
+std::optional<std::string> EncodeInCodePage(std::wstring_view text, UINT codePage) {
+    if (text.empty()) {
+        return std::string();
+    }
+    // UTF-8 (also the ANSI code page under Windows' "worldwide language
+    // support" option) refuses the default-character arguments: there every
+    // well-formed text fits, and only a lone surrogate can fail.
+    const UINT resolved = codePage == CP_ACP ? GetACP() : codePage;
+    const bool utf8 = resolved == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* usedDefaultArgument = utf8 ? nullptr : &usedDefault;
+
+    const int length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(resolved, flags, text.data(), length, nullptr, 0, nullptr,
+                                         usedDefaultArgument);
+    if (size <= 0 || usedDefault) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (WideCharToMultiByte(resolved, flags, text.data(), length, bytes.data(), size, nullptr,
+                            usedDefaultArgument) != size ||
+        usedDefault) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<std::string> Win32CodePageEncoder::Encode(const std::string& utf8) {
+    return EncodeInCodePage(Utf8ToWide(utf8), CP_ACP);
+}
+
+}  // namespace tessaly::win32
