@@ -1,5 +1,7 @@
 #include "core/md5_digest.h"
 
+#include "core/secure_wipe.h"
+
 #include <cstring>
 
 namespace tessaly {
@@ -49,6 +51,12 @@ inline void Step(std::uint32_t& a, std::uint32_t b, std::uint32_t c, std::uint32
 
 Md5Digest::Md5Digest()
     : buffer{}, bitCount{0, 0}, state{0x67452301, 0xefcdab89, 0x98badcfe, 0x10325476} {}
+
+Md5Digest::~Md5Digest() {
+    SecureWipe(buffer, sizeof buffer);
+    SecureWipe(bitCount, sizeof bitCount);
+    SecureWipe(state, sizeof state);
+}
 
 void Md5Digest::Update(const unsigned char* input, std::uint32_t length) {
     std::uint32_t index = (bitCount[0] >> 3) & 0x3F;

@@ -10,7 +10,8 @@ namespace tessaly {
 class Md5Digest {
 public:
     Md5Digest();
-    virtual ~Md5Digest() = default;
+    // Wipes the state and the buffered input: both come from a password.
+    virtual ~Md5Digest();
 
     Md5Digest(const Md5Digest&) = delete;
     Md5Digest& operator=(const Md5Digest&) = delete;

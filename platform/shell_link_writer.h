@@ -23,6 +23,9 @@ class ShellLink {
 public:
     virtual ~ShellLink() = default;
     virtual HResult SetPath(const std::string& targetPath) = 0;
+    // The target the link holds now, as it would be saved. A shell link may
+    // accept a path with a success code and still hold nothing.
+    virtual HResult GetPath(std::string* targetPath) = 0;
     virtual HResult SetArguments(const std::string& arguments) = 0;
     virtual HResult SetDescription(const std::string& description) = 0;
     // Saves to `linkFilePath`, replacing any file of that name.

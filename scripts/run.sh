@@ -12,6 +12,7 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$(nproc)" --target Tessaly tessaly_demo >/dev/null
 exe=$PWD/build/windows/Tessaly.exe
 echo "Built $exe ($(stat -c %s "$exe") bytes)"
+echo "SHA-256: $(sha256sum "$exe" | cut -d' ' -f1)"
 
 # A prefix of its own, so that running the program never disturbs the tests'.
 export TESSALY_WINEPREFIX=$PWD/build/run-wineprefix

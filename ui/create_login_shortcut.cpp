@@ -1,5 +1,6 @@
 #include "ui/create_login_shortcut.h"
 
+#include "core/secure_wipe.h"
 #include "core/utf16_length.h"
 #include "platform/registry_lookups.h"
 #include "ui/shortcut_messages.h"
@@ -24,19 +25,29 @@ std::string DesktopFolder(const ShortcutServices& services) {
     return "C:";
 }
 
+bool HoldsTarget(ShellLink& link) {
+    std::string held;
+    return Succeeded(link.GetPath(&held)) && !held.empty();
+}
+
 }  // namespace
 
 void CreateLoginShortcut(const LoginRequest& request, const ShortcutServices& services) {
     // Checked first: with a password the client cannot be given, nothing else
     // is worth asking or telling.
-    const std::optional<std::string> passwordBytes = services.codePage.Encode(request.password);
+    std::optional<std::string> passwordBytes = services.codePage.Encode(request.password);
     if (!passwordBytes) {
         services.messages.Show(PasswordNotInCodePageMessage());
         return;
     }
     const LoginShortcut shortcut =
         ComposeLoginShortcut(request, DesktopFolder(services), *passwordBytes);
-    if (Utf16Length(shortcut.linkFilePath) > kMaxLinkPathLength) {
+    SecureWipe(*passwordBytes);
+    if (Utf16Length(shortcut.targetPath) > kMaxPathLength) {
+        services.messages.Show(TargetPathTooLongMessage(shortcut.targetPath));
+        return;
+    }
+    if (Utf16Length(shortcut.linkFilePath) > kMaxPathLength) {
         services.messages.Show(ShortcutPathTooLongMessage(shortcut.linkFilePath));
         return;
     }
@@ -48,6 +59,12 @@ void CreateLoginShortcut(const LoginRequest& request, const ShortcutServices& se
         return;
     }
     hr = link->SetPath(shortcut.targetPath);
+    if (Succeeded(hr) && !HoldsTarget(*link)) {
+        // A success code is no proof: a shell link may take a path it cannot
+        // store and keep an empty target, which would start nothing.
+        services.messages.Show(TargetNotTakenMessage(shortcut.targetPath));
+        return;
+    }
     if (Succeeded(hr)) {
         hr = link->SetArguments(shortcut.arguments);
     }

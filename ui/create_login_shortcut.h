@@ -16,9 +16,9 @@ struct ShortcutServices {
     CodePageEncoder& codePage;
 };
 
-// The longest path, in UTF-16 units, that a shortcut file may have: MAX_PATH
-// less the terminator.
-constexpr std::size_t kMaxLinkPathLength = 259;
+// The longest path, in UTF-16 units, that a shortcut file or its target may
+// have: MAX_PATH less the terminator.
+constexpr std::size_t kMaxPathLength = 259;
 
 // Writes the login shortcut for `request` into the user's desktop folder (or
 // the root of drive C: when the desktop cannot be found) and tells the user

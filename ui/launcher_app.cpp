@@ -1,5 +1,6 @@
 #include "ui/launcher_app.h"
 
+#include "platform/win32/scoped_handles.h"
 #include "ui/launcher_dialog.h"
 
 namespace tessaly {
@@ -7,6 +8,9 @@ namespace tessaly {
 bool LauncherApp::InitInstance() {
     EnableControlContainer();
     Enable3dControls();
+    // One apartment for the dialog's whole life: the folder picker and the
+    // shell link both need it. Should it fail, the shell link reports so.
+    const win32::ScopedComInit com;
     LauncherDialog dialog;
     SetMainWindow(&dialog);
     dialog.RunModal();

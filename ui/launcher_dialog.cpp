@@ -2,6 +2,7 @@
 
 #include "core/author_info.h"
 #include "core/login_mode.h"
+#include "core/secure_wipe.h"
 #include "platform/registry_lookups.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf_conversion.h"
@@ -51,6 +52,10 @@ bool LauncherDialog::OnInitDialog() {
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     messages.SetOwner(Handle());
+    // Whatever length is pasted, the password is taken whole: the edit
+    // control would otherwise keep the first 30,000 characters and drop the
+    // rest without a word.
+    SendMessageW(Item(IDC_PASSWORD), EM_SETLIMITTEXT, 0, 0);
     ReadInstallFolder();
     SetRadioCheck(IDC_MODE_NORMAL, true);
     loginMode = Normal;
@@ -156,8 +161,9 @@ void LauncherDialog::OnNumberChange() {
 
 void LauncherDialog::OnCreate() {
     UpdateData(true);
-    const LoginRequest request{installFolder, qqNumber, password, loginMode};
+    LoginRequest request{installFolder, qqNumber, password, loginMode};
     CreateLoginShortcut(request, {registry, shellLinks, messages, codePage});
+    SecureWipe(request.password);  // the member keeps it; this copy was for the hash
 }
 
 void LauncherDialog::OnHomePage() {

@@ -45,6 +45,14 @@ std::string ShortcutPathTooLongMessage(const std::string& linkFilePath) {
     return kFailed + std::string("快捷方式的文件路径超过259个字符,请缩短路径:\n") + linkFilePath;
 }
 
+std::string TargetPathTooLongMessage(const std::string& targetPath) {
+    return kFailed + std::string("QQ程序的路径超过259个字符,请缩短安装路径:\n") + targetPath;
+}
+
+std::string TargetNotTakenMessage(const std::string& targetPath) {
+    return kFailed + std::string("快捷方式无法指向QQ程序,请检查安装路径:\n") + targetPath;
+}
+
 std::string PasswordNotInCodePageMessage() {
     return kFailed + std::string(
                          "密码中有本系统的语言编码无法表示的字符,QQ无法用它登陆,"

@@ -18,6 +18,10 @@ std::string ShortcutContentFailedMessage(HResult hr);
 std::string ShortcutSaveFailedMessage(const std::string& linkFilePath, HResult hr);
 // "生成快捷方式失败!快捷方式的文件路径超过259个字符,请缩短路径:" + path.
 std::string ShortcutPathTooLongMessage(const std::string& linkFilePath);
+// "生成快捷方式失败!QQ程序的路径超过259个字符,请缩短安装路径:" + target.
+std::string TargetPathTooLongMessage(const std::string& targetPath);
+// The shell link did not keep the target it was given.
+std::string TargetNotTakenMessage(const std::string& targetPath);
 // The password holds characters the system's code page cannot spell, so the
 // client could never be given its hash.
 std::string PasswordNotInCodePageMessage();

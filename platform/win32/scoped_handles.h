@@ -26,11 +26,12 @@ private:
     HKEY key_ = nullptr;
 };
 
-// COM initialised on this thread for the wrapper's life. Every successful
-// CoInitialize (S_OK or S_FALSE) needs its CoUninitialize; a failed one none.
+// COM initialised on this thread, apartment-threaded as the shell requires,
+// for the wrapper's life. Every successful initialisation (S_OK or S_FALSE)
+// needs its CoUninitialize; a failed one none.
 class ScopedComInit {
 public:
-    ScopedComInit() : result_(CoInitialize(nullptr)) {}
+    ScopedComInit() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
     ~ScopedComInit() {
         if (SUCCEEDED(result_)) {
             CoUninitialize();
@@ -58,10 +59,11 @@ public:
     Interface* operator->() const { return pointer_; }
     explicit operator bool() const { return pointer_ != nullptr; }
 
-    // For CoCreateInstance / QueryInterface to fill in.
-    void** receive() {
+    // For CoCreateInstance / QueryInterface to fill in, through IID_PPV_ARGS
+    // so that the interface asked for is always the pointer's own.
+    Interface** put() {
         Reset();
-        return reinterpret_cast<void**>(&pointer_);
+        return &pointer_;
     }
     void Reset() {
         if (pointer_ != nullptr) {
@@ -74,24 +76,18 @@ private:
     Interface* pointer_ = nullptr;
 };
 
-// An item list the shell handed over, freed with the shell's allocator.
+// An item list the shell handed over, freed with the COM task allocator.
 class ScopedItemList {
 public:
-    explicit ScopedItemList(LPITEMIDLIST items) : items_(items) {}
-    ~ScopedItemList() {
-        ComPtr<IMalloc> allocator;
-        if (items_ != nullptr &&
-            SUCCEEDED(SHGetMalloc(reinterpret_cast<IMalloc**>(allocator.receive())))) {
-            allocator->Free(items_);
-        }
-    }
+    explicit ScopedItemList(PIDLIST_ABSOLUTE items) : items_(items) {}
+    ~ScopedItemList() { CoTaskMemFree(items_); }
     ScopedItemList(const ScopedItemList&) = delete;
     ScopedItemList& operator=(const ScopedItemList&) = delete;
 
-    LPITEMIDLIST get() const { return items_; }
+    PIDLIST_ABSOLUTE get() const { return items_; }
 
 private:
-    LPITEMIDLIST items_;
+    PIDLIST_ABSOLUTE items_;
 };
 
 }  // namespace tessaly::win32

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_code_page_encoder.h"
 
+#include "core/secure_wipe.h"
 #include "platform/win32/utf_conversion.h"
 
 namespace tessaly::win32 {
@@ -27,13 +28,17 @@ std::optional<std::string> EncodeInCodePage(std::wstring_view text, UINT codePag
     if (WideCharToMultiByte(resolved, flags, text.data(), length, bytes.data(), size, nullptr,
                             usedDefaultArgument) != size ||
         usedDefault) {
+        SecureWipe(bytes);
         return std::nullopt;
     }
     return bytes;
 }
 
 std::optional<std::string> Win32CodePageEncoder::Encode(const std::string& utf8) {
-    return EncodeInCodePage(Utf8ToWide(utf8), CP_ACP);
+    std::wstring wide = Utf8ToWide(utf8);
+    std::optional<std::string> bytes = EncodeInCodePage(wide, CP_ACP);
+    SecureWipe(wide);  // a copy of the password
+    return bytes;
 }
 
 }  // namespace tessaly::win32

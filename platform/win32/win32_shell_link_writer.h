@@ -5,7 +5,8 @@
 namespace tessaly::win32 {
 
 // Writes shortcuts through the system's shell link object (CLSID_ShellLink
-// with IShellLinkW and IPersistFile).
+// with IShellLinkW and IPersistFile). COM must be initialised on the calling
+// thread, apartment-threaded, for as long as the links live.
 class Win32ShellLinkWriter : public ShellLinkWriter {
 public:
     HResult Open(std::unique_ptr<ShellLink>* link) override;

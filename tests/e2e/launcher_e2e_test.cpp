@@ -179,7 +179,12 @@ TEST_F(LauncherEndToEnd, WarnsWhenTheInstallFolderIsUnknown) {
 TEST_F(LauncherEndToEnd, NumberBoxTakesNineDigitsAndKeepsThePassword) {
     HWND dialog = Open();
     ASSERT_NE(dialog, nullptr);
-    TypeText(dialog, IDC_PASSWORD, "secret");
+    // Far beyond an edit control's default limit of 30,000: kept whole.
+    std::string password;
+    for (int i = 0; i < 10000; ++i) {
+        password += "p@ss-" + std::to_string(10000 + i);  // ten characters each
+    }
+    PasteText(dialog, IDC_PASSWORD, password);
     TypeText(dialog, IDC_QQ_NUMBER, "123456789");
     TypeText(dialog, IDC_QQ_NUMBER, "0x");  // a tenth digit; a letter the box refuses itself
     EXPECT_EQ(ControlText(dialog, IDC_QQ_NUMBER), "123456789");
@@ -194,7 +199,7 @@ TEST_F(LauncherEndToEnd, NumberBoxTakesNineDigitsAndKeepsThePassword) {
     }
     // The shortcut's hash shows the password the dialog held after all that.
     EXPECT_EQ(Create(dialog), std::vector<std::string>{kSuccess});
-    ExpectLink(LinkPath(Desktop(), "正常登陆QQ ", "42"), kInstallFolder, "42", "secret", 1);
+    ExpectLink(LinkPath(Desktop(), "正常登陆QQ ", "42"), kInstallFolder, "42", password, 1);
 }
 
 TEST_F(LauncherEndToEnd, CreatesShortcutsInBothModesWhenTheCodePageHoldsThePassword) {

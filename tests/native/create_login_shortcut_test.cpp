@@ -47,7 +47,7 @@ TEST_F(CreateLoginShortcutTest, WritesTheShortcutOnTheDesktopAndSaysSo) {
               " /START QQUIN:10001 PWDHASH:" + EncodePasswordHash("cp:pass") + " /STAT:10");
     EXPECT_EQ(link.description, NormalName() + "\nhttp://www.example.org/");
     EXPECT_EQ(Shown(), std::vector<std::string>{kSuccessText});
-    EXPECT_EQ(links.calls, (std::vector<std::string>{"Open", "SetPath", "SetArguments",
+    EXPECT_EQ(links.calls, (std::vector<std::string>{"Open", "SetPath", "GetPath", "SetArguments",
                                                      "SetDescription", "Save", "Release"}));
 }
 
@@ -156,6 +156,29 @@ TEST_F(CreateLoginShortcutTest, LinkPathLimitCountsUtf16UnitsAndRefusesBeforeWri
                                          "请缩短路径:\n" +
                                              folder + "\\" + name);
     }
+}
+
+TEST_F(CreateLoginShortcutTest, TargetTheLinkCannotHoldIsAFailureNotASuccess) {
+    // A target over 259 units is refused before any link is made...
+    request.installFolder = "D:\\" + std::string(249, 'q');  // 259 units with "\\QQ.exe"
+    Create();
+    EXPECT_EQ(links.files.size(), 1u);
+    request.installFolder += "q";
+    links.calls.clear();
+    Create();
+    EXPECT_TRUE(links.calls.empty());
+    EXPECT_EQ(Shown().back(), "生成快捷方式失败!QQ程序的路径超过259个字符,请缩短安装路径:\n" +
+                                  request.installFolder + "\\QQ.exe");
+
+    // ...and one the link takes but does not keep is never reported saved.
+    links = test::FakeShellLinkWriter();
+    links.dropsTarget = true;
+    request.installFolder = "D:\\QQ";
+    Create();
+    EXPECT_TRUE(links.files.empty());
+    EXPECT_EQ(std::count(links.calls.begin(), links.calls.end(), "Save"), 0);
+    EXPECT_EQ(Shown().back(),
+              "生成快捷方式失败!快捷方式无法指向QQ程序,请检查安装路径:\nD:\\QQ\\QQ.exe");
 }
 
 TEST_F(CreateLoginShortcutTest, PasswordTheCodePageCannotHoldIsRefusedAndNothingIsWritten) {

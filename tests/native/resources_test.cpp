@@ -93,8 +93,9 @@ const std::string kDisclaimer =
 
 TEST(ResourceScript, AuthorTextsAreTheOnesOfAuthorInfo) {
     const std::string rc = ReadFile(TESSALY_RC_PATH);
-    const std::string caption = "CAPTION \"Tessaly V1.0 " + kCredit + " " + kAuthorWebAddress;
-    EXPECT_NE(rc.find(caption + '"'), std::string::npos) << caption;
+    const std::string caption =
+        "CAPTION \"Tessaly V\" TESSALY_VERSION_SHORT \" " + kCredit + " " + kAuthorWebAddress + '"';
+    EXPECT_NE(rc.find(caption), std::string::npos) << caption;
     const std::string main = TemplateBody(rc, "IDD_LAUNCHER_MAIN");
     EXPECT_NE(main.find('"' + kDisclaimer + '"'), std::string::npos) << kDisclaimer;
     EXPECT_NE(main.find('"' + kContactLine + '"'), std::string::npos) << kContactLine;

@@ -17,6 +17,11 @@ public:
         link_.targetPath = targetPath;
         return writer_.setPathResult;
     }
+    HResult GetPath(std::string* targetPath) override {
+        writer_.calls.push_back("GetPath");
+        *targetPath = writer_.dropsTarget ? "" : link_.targetPath;
+        return kOk;
+    }
     HResult SetArguments(const std::string& arguments) override {
         writer_.calls.push_back("SetArguments");
         link_.arguments = arguments;

@@ -60,6 +60,9 @@ public:
     HResult setArgumentsResult = kOk;
     HResult setDescriptionResult = kOk;
     HResult saveResult = kOk;
+    // Takes every path with success but keeps none, as Wine does with
+    // targets it cannot store.
+    bool dropsTarget = false;
 
     std::map<std::string, SavedLink> files;
     std::vector<std::string> calls;

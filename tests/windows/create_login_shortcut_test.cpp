@@ -40,6 +40,7 @@ protected:
 
     // Runs the action with the real adapters; returns the messages.
     std::vector<std::string> Create(const LoginRequest& request) {
+        win32::ScopedComInit com;
         win32::Win32RegistryReader registry;
         win32::Win32ShellLinkWriter links;
         test::FakeMessagePresenter messages;
@@ -102,6 +103,27 @@ TEST_F(CreateLoginShortcutOnWine, MissingDesktopFolderIsAFailureNotASuccess) {
     EXPECT_EQ(shown[0].rfind("生成快捷方式失败!无法保存快捷方式文件", 0), 0u) << shown[0];
     EXPECT_NE(shown[0].find("0x80070003"), std::string::npos) << shown[0];
     EXPECT_FALSE(test::FileExists("C:\\tessaly-test\\no-such-desktop"));
+}
+
+TEST_F(CreateLoginShortcutOnWine, OnlyATargetTheLinkKeepsIsReportedAsSaved) {
+    const test::TestFolder desktop("action\\desktop", /*keep=*/true);  // for lnkinfo
+    SetDesktopValue(desktop.path());
+    // The longest target: 259 units with "\\QQ.exe". Kept whole, as lnkinfo shows.
+    const LoginRequest longest{"C:\\" + std::string(249, 'q'), "40004", "", Normal};
+    const std::string path = desktop.path() + "\\" + LinkNamePrefix(Normal) + "40004.lnk";
+    EXPECT_EQ(Create(longest).at(0).rfind(kSuccessStart, 0), 0u);
+    ExpectLoginLink(path, longest);
+
+    // One unit more is refused; a quote, which no path can hold, is taken
+    // with a success code and dropped by Wine's shell link.
+    for (const std::string& folder : {longest.installFolder + "q", std::string("C:\\a\"b")}) {
+        const std::string refused = desktop.path() + "\\" + LinkNamePrefix(Normal) + "50005.lnk";
+        const auto shown = Create({folder, "50005", "", Normal});
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].rfind("生成快捷方式失败!", 0), 0u) << shown[0];
+        EXPECT_NE(shown[0].find(folder + "\\QQ.exe"), std::string::npos) << shown[0];
+        EXPECT_FALSE(test::FileExists(refused));
+    }
 }
 
 }  // namespace

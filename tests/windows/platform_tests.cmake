@@ -1,6 +1,7 @@
 # The Win32 adapters against Wine's real registry, shell link and shell.
 add_executable(tessaly_platform_tests
     code_page_encoder_test.cpp
+    hardening_test.cpp
     registry_reader_test.cpp
     shell_link_test.cpp
     url_opener_test.cpp
@@ -27,3 +28,15 @@ set_tests_properties(action_tests_wine PROPERTIES FIXTURES_SETUP action_links)
 add_test(NAME action_links_lnkinfo
     COMMAND python3 ${PROJECT_SOURCE_DIR}/tests/support/check-lnkinfo.py C:/tessaly-test/action/expected.txt)
 set_tests_properties(action_links_lnkinfo PROPERTIES FIXTURES_REQUIRED action_links)
+
+# Built with Tessaly.exe's hardening and stack guard, for the hardening tests.
+add_executable(tessaly_hardening_probe hardening_probe.cpp)
+target_link_libraries(tessaly_hardening_probe PRIVATE tessaly_stack_guard)
+target_compile_options(tessaly_hardening_probe PRIVATE -O2)
+tessaly_strict(tessaly_hardening_probe)
+add_dependencies(tessaly_platform_tests tessaly_hardening_probe)
+
+# Tessaly.exe's header and imports: hardening flags, no time stamp, system
+# DLLs only and no ANSI text functions, at most 300 KB.
+add_test(NAME tessaly_exe_pe_check
+    COMMAND python3 ${PROJECT_SOURCE_DIR}/tests/support/check-pe.py $<TARGET_FILE:Tessaly>)

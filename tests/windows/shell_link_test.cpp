@@ -24,9 +24,9 @@ bool LoadLink(const std::string& path, LinkFields* fields) {
     ScopedComInit com;
     ComPtr<IShellLinkW> link;
     ComPtr<IPersistFile> file;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                link.receive())) ||
-        FAILED(link->QueryInterface(IID_IPersistFile, file.receive())) ||
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(link.put()))) ||
+        FAILED(link->QueryInterface(IID_PPV_ARGS(file.put()))) ||
         FAILED(file->Load(Utf8ToWide(path).c_str(), STGM_READ))) {
         return false;
     }
@@ -41,6 +41,7 @@ bool LoadLink(const std::string& path, LinkFields* fields) {
 }
 
 HResult WriteLink(const std::string& path, const LinkFields& fields) {
+    ScopedComInit com;
     Win32ShellLinkWriter writer;
     std::unique_ptr<ShellLink> link;
     HResult hr = writer.Open(&link);

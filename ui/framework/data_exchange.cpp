@@ -1,5 +1,6 @@
 #include "ui/framework/data_exchange.h"
 
+#include "core/secure_wipe.h"
 #include "platform/win32/utf_conversion.h"
 
 namespace tessaly::ui {
@@ -12,7 +13,9 @@ std::string WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     const int copied = GetWindowTextW(window, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return win32::WideToUtf8(text);
+    std::string utf8 = win32::WideToUtf8(text);
+    SecureWipe(text);  // the text may be a password
+    return utf8;
 }
 
 void SetText(HWND window, const std::string& text) {
