@@ -7,9 +7,12 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bash scripts/install-deps.sh
 
 jobs=$(nproc)
+# The Wine tests leave a wineserver and a virtual display running: stop them.
+trap 'bash scripts/wine-harness.sh --stop' EXIT
 summary=()
 status=0
 
+# TESSALY_FAIL_FAST=1 stops at the first level that fails (for mutation runs).
 run_level() {
     local name=$1
     shift
@@ -19,6 +22,10 @@ run_level() {
     else
         summary+=("$name: FAILED")
         status=1
+        if [ "${TESSALY_FAIL_FAST:-}" = 1 ]; then
+            printf '%s\n' "${summary[@]}"
+            exit 1
+        fi
     fi
 }
 
@@ -41,7 +48,6 @@ run_level "sanitizer tests" env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_
     ctest --preset asan
 run_level "windows build" build windows
 run_level "wine tests (integration and end-to-end)" ctest --preset windows
-bash scripts/wine-harness.sh --stop
 
 echo
 echo "=== summary"
