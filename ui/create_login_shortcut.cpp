@@ -30,6 +30,35 @@ bool HoldsTarget(ShellLink& link) {
     return Succeeded(link.GetPath(&held)) && !held.empty();
 }
 
+// Writes the shortcut through one shell link object and returns what the user
+// is to be told. The object is gone when this returns, so it is never held
+// through the message box's modal loop.
+std::string WriteShortcut(const LoginShortcut& shortcut, ShellLinkWriter& writer) {
+    std::unique_ptr<ShellLink> link;
+    HResult hr = writer.Open(&link);
+    if (!Succeeded(hr)) {
+        return ShortcutObjectFailedMessage(hr);
+    }
+    hr = link->SetPath(shortcut.targetPath);
+    if (Succeeded(hr) && !HoldsTarget(*link)) {
+        // A success code is no proof: a shell link may take a path it cannot
+        // store and keep an empty target, which would start nothing.
+        return TargetNotTakenMessage(shortcut.targetPath);
+    }
+    if (Succeeded(hr)) {
+        hr = link->SetArguments(shortcut.arguments);
+    }
+    if (Succeeded(hr)) {
+        hr = link->SetDescription(shortcut.description);
+    }
+    if (!Succeeded(hr)) {
+        return ShortcutContentFailedMessage(hr);
+    }
+    hr = link->Save(shortcut.linkFilePath);
+    return Succeeded(hr) ? ShortcutCreatedMessage()
+                         : ShortcutSaveFailedMessage(shortcut.linkFilePath, hr);
+}
+
 }  // namespace
 
 void CreateLoginShortcut(const LoginRequest& request, const ShortcutServices& services) {
@@ -45,43 +74,10 @@ void CreateLoginShortcut(const LoginRequest& request, const ShortcutServices& se
     SecureWipe(*passwordBytes);
     if (Utf16Length(shortcut.targetPath) > kMaxPathLength) {
         services.messages.Show(TargetPathTooLongMessage(shortcut.targetPath));
-        return;
-    }
-    if (Utf16Length(shortcut.linkFilePath) > kMaxPathLength) {
+    } else if (Utf16Length(shortcut.linkFilePath) > kMaxPathLength) {
         services.messages.Show(ShortcutPathTooLongMessage(shortcut.linkFilePath));
-        return;
-    }
-
-    std::unique_ptr<ShellLink> link;
-    HResult hr = services.shellLinks.Open(&link);
-    if (!Succeeded(hr)) {
-        services.messages.Show(ShortcutObjectFailedMessage(hr));
-        return;
-    }
-    hr = link->SetPath(shortcut.targetPath);
-    if (Succeeded(hr) && !HoldsTarget(*link)) {
-        // A success code is no proof: a shell link may take a path it cannot
-        // store and keep an empty target, which would start nothing.
-        services.messages.Show(TargetNotTakenMessage(shortcut.targetPath));
-        return;
-    }
-    if (Succeeded(hr)) {
-        hr = link->SetArguments(shortcut.arguments);
-    }
-    if (Succeeded(hr)) {
-        hr = link->SetDescription(shortcut.description);
-    }
-    if (!Succeeded(hr)) {
-        services.messages.Show(ShortcutContentFailedMessage(hr));
-        return;
-    }
-    hr = link->Save(shortcut.linkFilePath);
-    // The shell link object is released before the user is told the outcome.
-    link.reset();
-    if (!Succeeded(hr)) {
-        services.messages.Show(ShortcutSaveFailedMessage(shortcut.linkFilePath, hr));
     } else {
-        services.messages.Show(ShortcutCreatedMessage());
+        services.messages.Show(WriteShortcut(shortcut, services.shellLinks));
     }
 }
 

@@ -21,7 +21,7 @@ std::optional<std::string> EncodeInCodePage(std::wstring_view text, UINT codePag
     const int length = static_cast<int>(text.size());
     const int size = WideCharToMultiByte(resolved, flags, text.data(), length, nullptr, 0, nullptr,
                                          usedDefaultArgument);
-    if (size <= 0 || usedDefault) {
+    if (size <= 0) {
         return std::nullopt;
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');

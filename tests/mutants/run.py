@@ -8,7 +8,8 @@ The copy is made once from HEAD (or, with --tree, from the working tree) in
 DIR (default /tmp/tessaly-mutants); its build folders are kept between
 mutants, so each run rebuilds only what the fault touched. The unmutated copy
 must pass first. A mutant is caught when the test command fails (it stops at
-the first failing level) or runs past the time limit. Results also go to
+the first failing level) or runs past the time limit; one that does not even
+build is a fault of the mutant, not a catch. Results also go to
 DIR/results.tsv as they come.
 """
 import argparse
@@ -56,8 +57,13 @@ def run_tests(source, log):
                                 stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         output = result.stdout.decode(errors="replace")
         failed = [line.split(":")[0] for line in output.splitlines() if line.endswith(": FAILED")]
-        outcome = ("caught", failed[0] if failed else "exit %d" % result.returncode) \
-            if result.returncode else ("SURVIVED", "")
+        level = failed[0] if failed else "exit %d" % result.returncode
+        if not result.returncode:
+            outcome = ("SURVIVED", "")
+        elif level.endswith(" build"):
+            outcome = ("NO BUILD", level)  # the fault must compile for a test to catch it
+        else:
+            outcome = ("caught", level)
     except subprocess.TimeoutExpired as timeout:
         output = (timeout.stdout or b"").decode(errors="replace")
         subprocess.run(["bash", "scripts/wine-harness.sh", "--stop"], cwd=source)

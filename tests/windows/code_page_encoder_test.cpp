@@ -34,6 +34,8 @@ TEST(EncodeInCodePage, SpellsWhatTheCodePageHoldsAndRefusesTheRest) {
         EXPECT_EQ(EncodeInCodePage(Utf8ToWide(c.text), c.codePage), c.bytes)
             << c.codePage << " " << c.text;
     }
+    // UTF-8 holds every character, but not half of one.
+    EXPECT_EQ(EncodeInCodePage(std::wstring(1, L'\xD800'), CP_UTF8), std::nullopt);
 }
 
 TEST(Win32CodePageEncoder, UsesTheSystemCodePage) {
