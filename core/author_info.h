@@ -1,16 +1,24 @@
-#pragma once
+#ifndef TESSALY_CORE_AUTHOR_INFO_H
+#define TESSALY_CORE_AUTHOR_INFO_H
 
-// Who made Tessaly and where to find them. Every text that shows the author's
-// address, e-mail or credit takes it from here (the resource script is checked
-// against these values by a test, since windres cannot include them).
+// Who made Tessaly and where to find them: the one place these are written.
+// The resource script includes this file too (windres defines RC_INVOKED and
+// reads only the #defines), so the dialogs show the same texts as the code.
+#define TESSALY_AUTHOR_NAME "林晓"
+#define TESSALY_AUTHOR_CREDIT "作者:" TESSALY_AUTHOR_NAME
+#define TESSALY_AUTHOR_EMAIL "tessaly@example.org"
+// The home page, with its trailing slash so that page names can be appended.
+#define TESSALY_AUTHOR_WEB_ADDRESS "http://www.example.org/"
+
+#ifndef RC_INVOKED
 namespace tessaly {
 
-// The home page, with its trailing slash so that page names can be appended.
-constexpr char kAuthorWebAddress[] = "http://www.example.org/";
-constexpr char kAuthorEmail[] = "tessaly@example.org";
-constexpr char kAuthorCredit[] = "作者:林晓";
-
-constexpr char kProgramsPage[] = "http://www.example.org/default.asp?cateID=5";
-constexpr char kFeedbackPage[] = "http://www.example.org/LoadMod.asp?plugins=GuestBookForPJBlog";
+constexpr char kAuthorWebAddress[] = TESSALY_AUTHOR_WEB_ADDRESS;
+constexpr char kProgramsPage[] = TESSALY_AUTHOR_WEB_ADDRESS "default.asp?cateID=5";
+constexpr char kFeedbackPage[] =
+    TESSALY_AUTHOR_WEB_ADDRESS "LoadMod.asp?plugins=GuestBookForPJBlog";
 
 }  // namespace tessaly
+#endif
+
+#endif  // TESSALY_CORE_AUTHOR_INFO_H

@@ -30,7 +30,7 @@ trap '"$harness" --stop' EXIT
 # The folder a client would be installed in, as its installer records it.
 "$harness" reg add 'HKLM\SOFTWARE\TENCENT\QQ' /v Install /d 'C:\Program Files\Tencent\QQ' /f \
     >/dev/null 2>&1
-"$harness" build/windows/tests/e2e/tessaly_demo.exe "$exe" 'C:\tessaly-demo.bmp' 2>/dev/null
+"$harness" build/windows/tools/demo/tessaly_demo.exe "$exe" 'C:\tessaly-demo.bmp' 2>/dev/null
 prefix=$("$harness" --prefix)
 desktop=$prefix/drive_c/users/$(id -un)/Desktop
 link="$desktop/正常登陆QQ 123456789.lnk"

@@ -2,7 +2,7 @@
 
 #include "core/login_shortcut.h"
 #include "platform/code_page_encoder.h"
-#include "platform/message_box.h"
+#include "platform/message_presenter.h"
 #include "platform/registry_reader.h"
 #include "platform/shell_link_writer.h"
 

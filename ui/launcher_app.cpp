@@ -6,13 +6,10 @@
 namespace tessaly {
 
 bool LauncherApp::InitInstance() {
-    EnableControlContainer();
-    Enable3dControls();
     // One apartment for the dialog's whole life: the folder picker and the
     // shell link both need it. Should it fail, the shell link reports so.
     const win32::ScopedComInit com;
     LauncherDialog dialog;
-    SetMainWindow(&dialog);
     dialog.RunModal();
     return false;  // no message loop of our own: the process ends
 }

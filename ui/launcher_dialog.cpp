@@ -6,44 +6,25 @@
 #include "platform/registry_lookups.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf_conversion.h"
-#include "resources/resource.h"
 #include "ui/about_box.h"
 #include "ui/create_login_shortcut.h"
-#include "ui/framework/application.h"
 #include "ui/number_guard.h"
 
 #include <shlobj.h>
 
 namespace tessaly {
 
-const ui::Route<LauncherDialog> LauncherDialog::kMessageTable[] = {
-    ui::OnMessage(WM_SYSCOMMAND, &LauncherDialog::OnSysCommand),
-    ui::OnMessage(WM_PAINT, &LauncherDialog::OnPaint),
-    ui::OnMessage(WM_QUERYDRAGICON, &LauncherDialog::OnQueryDragIcon),
-    ui::OnClicked(IDC_BROWSE, &LauncherDialog::OnBrowse),
-    ui::OnClicked(IDC_MODE_NORMAL, &LauncherDialog::OnModeNormal),
-    ui::OnClicked(IDC_MODE_INVISIBLE, &LauncherDialog::OnModeInvisible),
-    ui::OnEditChange(IDC_QQ_NUMBER, &LauncherDialog::OnNumberChange),
-    ui::OnClicked(IDC_CREATE_SHORTCUT, &LauncherDialog::OnCreate),
-    ui::OnClicked(IDC_HOME_PAGE, &LauncherDialog::OnHomePage),
-    ui::OnClicked(IDC_MORE_PROGRAMS, &LauncherDialog::OnMorePrograms),
-    ui::OnClicked(IDC_FEEDBACK, &LauncherDialog::OnFeedback),
-};
-
 LauncherDialog::LauncherDialog()
-    : ui::Dialog(IDD_LAUNCHER_MAIN),
+    : ui::DialogImpl<LauncherDialog>(IDD_LAUNCHER_MAIN),
       loginMode(Normal),
       icon(LoadIconResource(IDI_LAUNCHER)),
-      messages(ui::Application::kTitle) {}
-
-ui::MessageResult LauncherDialog::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return RouteThrough(kMessageTable, *this, message, wParam, lParam);
-}
+      messages(L"Tessaly") {}  // the message boxes' caption: the application's title
 
 void LauncherDialog::DoDataExchange(ui::DataExchange& dx) {
     dx.Text(IDC_INSTALL_FOLDER, installFolder);
     dx.Text(IDC_QQ_NUMBER, qqNumber);
     dx.Text(IDC_PASSWORD, password);
+    dx.Radio(loginMode, {{IDC_MODE_NORMAL, Normal}, {IDC_MODE_INVISIBLE, Invisible}});
 }
 
 bool LauncherDialog::OnInitDialog() {
@@ -56,9 +37,9 @@ bool LauncherDialog::OnInitDialog() {
     // control would otherwise keep the first 30,000 characters and drop the
     // rest without a word.
     SendMessageW(Item(IDC_PASSWORD), EM_SETLIMITTEXT, 0, 0);
-    ReadInstallFolder();
-    SetRadioCheck(IDC_MODE_NORMAL, true);
     loginMode = Normal;
+    ReadInstallFolder();
+    UpdateData(false);
     return true;  // the system focuses the first tab stop, "退出"
 }
 
@@ -82,7 +63,6 @@ void LauncherDialog::ReadInstallFolder() {
     }
     if (!folder->empty()) {
         installFolder = *folder;
-        UpdateData(false);
     }
 }
 
@@ -128,30 +108,28 @@ void LauncherDialog::OnBrowse() {
     }
     wchar_t path[MAX_PATH] = {};
     if (SHGetPathFromIDListW(chosen.get(), path)) {
-        // Take in what the user typed first, so the load below keeps it.
-        UpdateData(true);
-        installFolder = win32::WideToUtf8(path);
-        UpdateData(false);
+        Edit([&] { installFolder = win32::WideToUtf8(path); });
     }
 }
 
+// Each radio button starts a group of its own, so the system unchecks neither:
+// the load after the change does.
 void LauncherDialog::OnModeNormal() {
-    loginMode = Normal;
-    SetRadioCheck(IDC_MODE_INVISIBLE, false);
+    Edit([this] { loginMode = Normal; });
 }
 
 void LauncherDialog::OnModeInvisible() {
-    loginMode = Invisible;
-    SetRadioCheck(IDC_MODE_NORMAL, false);
+    Edit([this] { loginMode = Invisible; });
 }
 
 void LauncherDialog::OnNumberChange() {
-    // Take in all three boxes, so that the load below rewrites only the
-    // number box, and only when the guard refused its text.
-    UpdateData(true);
-    const std::string typed = qqNumber;
-    qqNumber = GuardNumber(typed, lastAcceptedNumber);
-    UpdateData(false);
+    // The load rewrites only the number box, and only when the guard refused
+    // its text.
+    std::string typed;
+    Edit([&] {
+        typed = qqNumber;
+        qqNumber = GuardNumber(typed, lastAcceptedNumber);
+    });
     if (qqNumber != typed) {
         // Setting the text puts the caret first; the user goes on typing at the end.
         const auto end = static_cast<WPARAM>(qqNumber.size());

@@ -5,6 +5,7 @@
 #include "platform/win32/win32_registry_reader.h"
 #include "platform/win32/win32_shell_link_writer.h"
 #include "platform/win32/win32_url_opener.h"
+#include "resources/resource.h"
 #include "ui/framework/dialog.h"
 
 #include <string>
@@ -13,18 +14,15 @@ namespace tessaly {
 
 // The main dialog: install folder, account number, password, sign-in mode,
 // and the button that writes the login shortcut.
-class LauncherDialog : public ui::Dialog {
+class LauncherDialog : public ui::DialogImpl<LauncherDialog> {
 public:
     LauncherDialog();
 
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(ui::DataExchange& dx) override;
-    ui::MessageResult RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static const ui::Route<LauncherDialog> kMessageTable[];
-
     ui::MessageResult OnSysCommand(WPARAM command, LPARAM);
     ui::MessageResult OnPaint(WPARAM, LPARAM);
     ui::MessageResult OnQueryDragIcon(WPARAM, LPARAM);
@@ -37,8 +35,32 @@ private:
     void OnMorePrograms();
     void OnFeedback();
 
+public:
+    static constexpr ui::Route<LauncherDialog> kMessageTable[] = {
+        ui::OnMessage(WM_SYSCOMMAND, &LauncherDialog::OnSysCommand),
+        ui::OnMessage(WM_PAINT, &LauncherDialog::OnPaint),
+        ui::OnMessage(WM_QUERYDRAGICON, &LauncherDialog::OnQueryDragIcon),
+        ui::OnClicked(IDC_BROWSE, &LauncherDialog::OnBrowse),
+        ui::OnClicked(IDC_MODE_NORMAL, &LauncherDialog::OnModeNormal),
+        ui::OnClicked(IDC_MODE_INVISIBLE, &LauncherDialog::OnModeInvisible),
+        ui::OnEditChange(IDC_QQ_NUMBER, &LauncherDialog::OnNumberChange),
+        ui::OnClicked(IDC_CREATE_SHORTCUT, &LauncherDialog::OnCreate),
+        ui::OnClicked(IDC_HOME_PAGE, &LauncherDialog::OnHomePage),
+        ui::OnClicked(IDC_MORE_PROGRAMS, &LauncherDialog::OnMorePrograms),
+        ui::OnClicked(IDC_FEEDBACK, &LauncherDialog::OnFeedback),
+    };
+
+private:
     void AddAboutMenuItem();
     void ReadInstallFolder();
+    // Takes in all the controls, lets `change` alter the members, and shows
+    // the result: what the user typed elsewhere is kept.
+    template <class Change>
+    void Edit(Change change) {
+        UpdateData(true);
+        change();
+        UpdateData(false);
+    }
 
     int loginMode;
     std::string installFolder;

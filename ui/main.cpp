@@ -13,7 +13,7 @@ void __verbose_terminate_handler() {
 }
 }  // namespace __gnu_cxx
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     static tessaly::LauncherApp app;
-    return app.Run(instance);
+    return app.Run();
 }

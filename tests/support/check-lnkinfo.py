@@ -4,8 +4,9 @@
 Usage: check-lnkinfo.py EXPECTATIONS_FILE   (a Windows path like C:/tessaly-test/x.txt)
 
 The locale the shortcuts were written in is TESSALY_LOCALE (default zh_CN), as
-for the Wine harness. Each line of the expectations file (UTF-8, fields
-separated by tabs, backslash escapes for \\, \\n and \\t) is one of:
+for the Wine harness. Each record of the expectations file (UTF-8, each field
+ended by the unit separator 0x1F, each record by the record separator 0x1E)
+is one of:
   link   LINK_PATH  TARGET  ARGUMENTS  DESCRIPTION
   login  LINK_PATH  INSTALL_FOLDER  NUMBER  PASSWORD  MODE  WEB_ADDRESS
 A "login" line is a shortcut made by Tessaly: its target, arguments and
@@ -34,10 +35,6 @@ def unix_path(windows_path):
     """C:\\x\\y -> <prefix>/drive_c/x/y (lower-case drive, like Wine's dosdevices)."""
     drive, rest = windows_path[0].lower(), windows_path[2:].replace("\\", "/")
     return os.path.join(wine_prefix(), "dosdevices", drive + ":") + rest
-
-
-def unescape(field):
-    return re.sub(r"\\(.)", lambda m: {"n": "\n", "t": "\t", "\\": "\\"}[m.group(1)], field)
 
 
 def expected_login(install, number, password, mode, web_address):
@@ -70,13 +67,13 @@ def lnkinfo_fields(path):
 def main():
     expectations = unix_path(sys.argv[1])
     with open(expectations, encoding="utf-8") as f:
-        records = [line.rstrip("\n").split("\t") for line in f if line.strip()]
+        records = [record.split("\x1f")[:-1] for record in f.read().split("\x1e")[:-1]]
     if not records:
         print(f"no shortcuts listed in {expectations}")
         return 1
     failures = checks = 0
     for record in records:
-        kind, fields = record[0], [unescape(f) for f in record[1:]]
+        kind, fields = record[0], record[1:]
         link_path = fields[0]
         if kind == "login":
             target, arguments, description = expected_login(*fields[1:])

@@ -9,51 +9,44 @@ public:
     explicit FakeShellLink(FakeShellLinkWriter& writer) : writer_(writer) { ++writer_.openLinks; }
     ~FakeShellLink() override {
         --writer_.openLinks;
-        writer_.calls.push_back("Release");
+        writer_.log.push_back("Release");
     }
 
-    HResult SetPath(const std::string& targetPath) override {
-        writer_.calls.push_back("SetPath");
-        link_.targetPath = targetPath;
-        return writer_.setPathResult;
+    HResult SetPath(const std::string& text) override { return Set(0, text, "SetPath"); }
+    HResult GetPath(std::string* text) override {
+        *text = writer_.dropsTarget ? "" : fields_[0];
+        return writer_.Step("GetPath");
     }
-    HResult GetPath(std::string* targetPath) override {
-        writer_.calls.push_back("GetPath");
-        *targetPath = writer_.dropsTarget ? "" : link_.targetPath;
-        return kOk;
+    HResult SetArguments(const std::string& text) override { return Set(1, text, "SetArguments"); }
+    HResult SetDescription(const std::string& text) override {
+        return Set(2, text, "SetDescription");
     }
-    HResult SetArguments(const std::string& arguments) override {
-        writer_.calls.push_back("SetArguments");
-        link_.arguments = arguments;
-        return writer_.setArgumentsResult;
-    }
-    HResult SetDescription(const std::string& description) override {
-        writer_.calls.push_back("SetDescription");
-        link_.description = description;
-        return writer_.setDescriptionResult;
-    }
-    HResult Save(const std::string& linkFilePath) override {
-        writer_.calls.push_back("Save");
-        if (Succeeded(writer_.saveResult)) {
-            writer_.files[linkFilePath] = link_;
+    HResult Save(const std::string& path) override {
+        const HResult hr = writer_.Step("Save");
+        if (Succeeded(hr)) {
+            writer_.files[path] = fields_[0] + "|" + fields_[1] + "|" + fields_[2];
         }
-        return writer_.saveResult;
+        return hr;
     }
 
 private:
+    HResult Set(int field, const std::string& text, const char* step) {
+        fields_[field] = text;
+        return writer_.Step(step);
+    }
+
     FakeShellLinkWriter& writer_;
-    SavedLink link_;
+    std::string fields_[3];
 };
 
 }  // namespace
 
 HResult FakeShellLinkWriter::Open(std::unique_ptr<ShellLink>* link) {
-    calls.push_back("Open");
-    if (!Succeeded(openResult)) {
-        return openResult;
+    const HResult hr = Step("Open");
+    if (Succeeded(hr)) {
+        *link = std::make_unique<FakeShellLink>(*this);
     }
-    *link = std::make_unique<FakeShellLink>(*this);
-    return openResult;
+    return hr;
 }
 
 }  // namespace tessaly::test

@@ -38,12 +38,5 @@ TEST(EncodeInCodePage, SpellsWhatTheCodePageHoldsAndRefusesTheRest) {
     EXPECT_EQ(EncodeInCodePage(std::wstring(1, L'\xD800'), CP_UTF8), std::nullopt);
 }
 
-TEST(Win32CodePageEncoder, UsesTheSystemCodePage) {
-    Win32CodePageEncoder encoder;
-    const std::string text = GetACP() == 1252 ? "pässwörd" : "密碼";
-    EXPECT_EQ(encoder.Encode(text), EncodeInCodePage(Utf8ToWide(text), GetACP()));
-    EXPECT_NE(encoder.Encode(text), text);
-}
-
 }  // namespace
 }  // namespace tessaly::win32

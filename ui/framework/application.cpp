@@ -1,14 +1,16 @@
 #include "ui/framework/application.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 namespace tessaly::ui {
 
-int Application::Run(HINSTANCE instance) {
-    instance_ = instance;
+int Application::Run() {
+    // The control classes of the common controls library, in the version
+    // the manifest asks for, so that every dialog gets the system's look.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
     if (!InitInstance()) {
-        // The main window usually lived on InitInstance's stack.
-        mainWindow_ = nullptr;
         return 0;
     }
     MSG message;
@@ -17,18 +19,6 @@ int Application::Run(HINSTANCE instance) {
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
-}
-
-void Application::EnableControlContainer() {
-    // Nothing to set up: the dialogs hold only standard controls, and there
-    // is no ActiveX site to create for them.
-}
-
-bool Application::Enable3dControls() {
-    // Registers the common control classes, so that the visual styles the
-    // manifest asks for apply to every dialog.
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    return InitCommonControlsEx(&controls) != FALSE;
 }
 
 }  // namespace tessaly::ui

@@ -22,16 +22,39 @@ void SetText(HWND window, const std::string& text) {
     SetWindowTextW(window, win32::Utf8ToWide(text).c_str());
 }
 
-void DataExchange::Text(int controlId, std::string& member) {
+HWND DataExchange::Control(int controlId) {
     const HWND control = GetDlgItem(dialog_, controlId);
     if (control == nullptr) {
         succeeded_ = false;
+    }
+    return control;
+}
+
+void DataExchange::Text(int controlId, std::string& member) {
+    const HWND control = Control(controlId);
+    if (control == nullptr) {
         return;
     }
     if (save_) {
         member = WindowText(control);
     } else if (WindowText(control) != member) {
         SetText(control, member);
+    }
+}
+
+void DataExchange::Radio(int& member, std::initializer_list<RadioChoice> group) {
+    for (const RadioChoice& choice : group) {
+        const HWND button = Control(choice.controlId);
+        if (button == nullptr) {
+            continue;
+        }
+        if (!save_) {
+            const WPARAM check = member == choice.value ? BST_CHECKED : BST_UNCHECKED;
+            SendMessageW(button, BM_SETCHECK, check, 0);
+        } else if (SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+            member = choice.value;
+            return;
+        }
     }
 }
 

@@ -75,10 +75,6 @@ bool Dialog::UpdateData(bool save) {
     return dx.Succeeded();
 }
 
-void Dialog::SetRadioCheck(int controlId, bool checked) {
-    SendDlgItemMessageW(handle_, controlId, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 std::string Dialog::LoadStringResource(UINT id) {
     // With no buffer, LoadStringW hands out the resource's own text and its
     // length, so nothing can be cut short.

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -15,9 +14,9 @@ namespace tessaly::ui {
 // decline, so that the system's default dialog handling runs instead.
 using MessageResult = std::optional<LRESULT>;
 
-// One row of a dialog class's message table. Message rows call a handler that
-// sees wParam/lParam and may answer; command rows (a click, an edit change)
-// call a plain member function.
+// One row of a dialog's message table. Message rows call a handler that sees
+// wParam/lParam and may answer; command rows (a click, an edit change) call a
+// plain member function.
 template <class D>
 struct Route {
     RouteKey key;
@@ -40,13 +39,9 @@ constexpr Route<D> OnEditChange(int controlId, void (D::*handler)()) {
     return {CommandKey(static_cast<std::uint16_t>(controlId), EN_CHANGE), nullptr, handler};
 }
 
-// A modal dialog made from a dialog template of the executable's resources.
-//
-// A dialog class with a message table declares
-//     static const ui::Route<MyDialog> kMessageTable[];
-//     ui::MessageResult RouteMessage(UINT, WPARAM, LPARAM) override;
-// and defines the override in its .cpp, after the table, as
-//     return RouteThrough(kMessageTable, *this, message, wParam, lParam);
+// A modal dialog made from a dialog template of the executable's resources,
+// with the system's default handling for every message. A dialog with
+// handlers of its own derives from DialogImpl below.
 class Dialog {
 public:
     explicit Dialog(UINT templateId, HWND parent = nullptr)
@@ -69,9 +64,6 @@ public:
     // while it runs. False when there is no window or a binding failed.
     bool UpdateData(bool save);
 
-    // BM_SETCHECK: changes the check without a click notification.
-    void SetRadioCheck(int controlId, bool checked);
-
     // From the executable's resources. A missing string is empty; a missing
     // icon is nullptr. The icon is shared and must not be destroyed.
     static std::string LoadStringResource(UINT id);
@@ -83,25 +75,11 @@ protected:
     // tab stop.
     virtual bool OnInitDialog();
     virtual void DoDataExchange(DataExchange& dx);
-    // What IDOK and IDCANCEL do when the message table does not take them.
+    // IDOK saves the members and ends the dialog; IDCANCEL just ends it.
     virtual void OnOK();
     virtual void OnCancel();
-    // The dialog's message table; the base has none.
+    // The dialog's own handlers; the base has none.
     virtual MessageResult RouteMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
-    template <class D, std::size_t N>
-    static MessageResult RouteThrough(const Route<D> (&table)[N], D& dialog, UINT message,
-                                      WPARAM wParam, LPARAM lParam) {
-        const Route<D>* route = FindRoute(table, message, wParam);
-        if (route == nullptr) {
-            return std::nullopt;
-        }
-        if (route->key.kind == RouteKind::Command) {
-            (dialog.*route->onCommand)();
-            return 0;
-        }
-        return (dialog.*route->onMessage)(wParam, lParam);
-    }
 
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam,
@@ -112,6 +90,31 @@ private:
     HWND parent_;
     HWND handle_ = nullptr;
     bool exchanging_ = false;
+};
+
+// A dialog whose class T has a message table of its own, declared after its
+// handlers as
+//     static constexpr ui::Route<T> kMessageTable[] = {...};
+// The base finds the table itself: the first row that takes a message calls
+// its handler, and a message no row takes gets the default handling.
+template <class T>
+class DialogImpl : public Dialog {
+public:
+    using Dialog::Dialog;
+
+protected:
+    MessageResult RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) final {
+        const Route<T>* route = FindRoute(T::kMessageTable, message, wParam);
+        if (route == nullptr) {
+            return std::nullopt;
+        }
+        T& dialog = static_cast<T&>(*this);
+        if (route->onCommand != nullptr) {
+            (dialog.*route->onCommand)();
+            return 0;
+        }
+        return (dialog.*route->onMessage)(wParam, lParam);
+    }
 };
 
 }  // namespace tessaly::ui

@@ -1,0 +1,45 @@
+#include "tests/support/wine_test_support.h"
+
+#include "platform/win32/utf_conversion.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace tessaly::test {
+
+namespace {
+
+std::filesystem::path Path(const std::string& path) {
+    return win32::Utf8ToWide(path);
+}
+
+}  // namespace
+
+bool MakeFolder(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(Path(path), error);
+    return std::filesystem::is_directory(Path(path), error);
+}
+
+void RemoveTree(const std::string& path) {
+    std::error_code error;
+    std::filesystem::remove_all(Path(path), error);
+}
+
+bool FileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(Path(path), error);
+}
+
+void RecordExpectedFields(const std::string& expectationsFile,
+                          const std::vector<std::string>& fields) {
+    // Fields end with the ASCII unit separator and records with the record
+    // separator: neither can be in a path, a command line or a description.
+    std::ofstream file(Path(expectationsFile), std::ios::binary | std::ios::app);
+    for (const std::string& field : fields) {
+        file << field << '\x1f';
+    }
+    file << '\x1e';
+}
+
+}  // namespace tessaly::test

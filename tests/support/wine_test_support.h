@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Files and folders for the tests under Wine; paths are UTF-8.
+namespace tessaly::test {
+
+// Creates a folder and its parents (true when it exists afterwards) / removes
+// one with all it holds.
+bool MakeFolder(const std::string& path);
+void RemoveTree(const std::string& path);
+bool FileExists(const std::string& path);
+
+// Appends one record to an expectations file that tests/support/check-lnkinfo.py
+// reads from Linux (its header says what the records hold).
+void RecordExpectedFields(const std::string& expectationsFile,
+                          const std::vector<std::string>& fields);
+
+}  // namespace tessaly::test

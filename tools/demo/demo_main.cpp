@@ -1,0 +1,175 @@
+// A scripted demonstration of Tessaly.exe, for machines without a display and
+// as the smoke test of the real executable: starts it, types a sample account
+// into its dialog, saves a picture of it, presses the create button, prints
+// every message the program shows and closes it. Exits with 0 only when the
+// program said it created the shortcut and then ended.
+//
+//     tessaly_demo.exe TESSALY.exe SCREENSHOT.bmp
+#include "platform/win32/utf_conversion.h"
+#include "resources/resource.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using tessaly::win32::Utf8ToWide;
+using tessaly::win32::WideToUtf8;
+
+constexpr int kMessageBoxTextId = 0xFFFF;  // the static that holds a message box's text
+
+// WM_GETTEXT, not GetWindowText: for another process's window the latter
+// gives a cached caption, never a control's text.
+std::string Text(HWND window) {
+    wchar_t text[1024] = {};
+    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    return WideToUtf8(text);
+}
+
+bool IsMessageBox(HWND window) {
+    return GetDlgItem(window, kMessageBoxTextId) != nullptr;
+}
+
+struct Search {
+    DWORD process;
+    bool messageBoxOnly;
+    HWND found;
+};
+
+BOOL CALLBACK FindWindowOf(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<Search*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->process && IsWindowVisible(window) &&
+        (!search->messageBoxOnly || IsMessageBox(window))) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The program's first visible window (a message box, if `messageBoxOnly`),
+// waited for up to 20 s.
+HWND WaitForWindow(DWORD process, bool messageBoxOnly) {
+    for (int attempt = 0; attempt < 400; ++attempt) {
+        Search search{process, messageBoxOnly, nullptr};
+        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            return search.found;
+        }
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// Prints a message box's text and answers it; returns the text.
+std::string Answer(HWND box) {
+    const std::string text = Text(GetDlgItem(box, kMessageBoxTextId));
+    std::printf("message: %s\n", text.c_str());
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    while (IsWindow(box)) {
+        Sleep(50);
+    }
+    return text;
+}
+
+void Type(HWND dialog, int id, const char* text) {
+    for (const wchar_t unit : Utf8ToWide(text)) {
+        SendMessageW(GetDlgItem(dialog, id), WM_CHAR, unit, 1);
+    }
+}
+
+// The window's picture as a 24-bit BMP, read off the screen.
+void SaveBitmap(HWND window, const std::string& path) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof header;
+    header.biWidth = rect.right - rect.left;
+    header.biHeight = rect.bottom - rect.top;  // bottom-up, as BMP files keep rows
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header),
+                                      DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, header.biWidth, header.biHeight, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const DWORD imageSize = ((header.biWidth * 3 + 3) & ~3) * header.biHeight;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + imageSize;
+    if (FILE* out = _wfopen(Utf8ToWide(path).c_str(), L"wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&header, sizeof header, 1, out);
+        std::fwrite(bits, imageSize, 1, out);
+        std::fclose(out);
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s TESSALY.exe SCREENSHOT.bmp\n", argv[0]);
+        return 2;
+    }
+    // A Linux path (as ctest gives it) is on Wine's drive Z:.
+    std::string path = argv[1];
+    if (path[0] == '/') {
+        path = "Z:" + path;
+        for (char& c : path) {
+            c = c == '/' ? '\\' : c;
+        }
+    }
+    std::wstring program = Utf8ToWide(path);
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        std::fprintf(stderr, "could not start %s\n", argv[1]);
+        return 1;
+    }
+    // A missing install folder is reported before the dialog shows.
+    HWND dialog = WaitForWindow(process.dwProcessId, false);
+    while (dialog != nullptr && IsMessageBox(dialog)) {
+        Answer(dialog);
+        dialog = WaitForWindow(process.dwProcessId, false);
+    }
+    std::string outcome;
+    if (dialog != nullptr) {
+        std::printf("dialog: %s\n", Text(dialog).c_str());
+        Type(dialog, IDC_QQ_NUMBER, "123456789");
+        Type(dialog, IDC_PASSWORD, "demo-password");
+        Sleep(500);  // let the typing be painted
+        SaveBitmap(dialog, argv[2]);
+        PostMessageW(GetDlgItem(dialog, IDC_CREATE_SHORTCUT), BM_CLICK, 0, 0);
+        // Boxes until the outcome, which begins "生成" whether it went well or not.
+        while (outcome.rfind("生成", 0) != 0) {
+            HWND box = WaitForWindow(process.dwProcessId, true);
+            if (box == nullptr) {
+                break;
+            }
+            outcome = Answer(box);
+        }
+        PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);  // "退出"
+    }
+    const bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
+    if (!ended) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return ended && outcome.rfind("生成QQ快捷登陆器成功", 0) == 0 ? 0 : 1;
+}
