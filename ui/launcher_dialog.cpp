@@ -30,17 +30,18 @@ void LauncherDialog::DoDataExchange(ui::DataExchange& dx) {
 bool LauncherDialog::OnInitDialog() {
     ui::Dialog::OnInitDialog();
     AddAboutMenuItem();
-    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    windowIcons.Apply(Handle(), IDI_LAUNCHER);
     messages.SetOwner(Handle());
     // Whatever length is pasted, the password is taken whole: the edit
     // control would otherwise keep the first 30,000 characters and drop the
     // rest without a word.
     SendMessageW(Item(IDC_PASSWORD), EM_SETLIMITTEXT, 0, 0);
     loginMode = Normal;
-    ReadInstallFolder();
+    const bool folderKnown = ReadInstallFolder();
     UpdateData(false);
-    return true;  // the system focuses the first tab stop, "退出"
+    // The first field to fill in: the number, or the folder when it is unknown.
+    FocusControl(folderKnown ? IDC_QQ_NUMBER : IDC_BROWSE);
+    return false;  // the focus is set
 }
 
 void LauncherDialog::AddAboutMenuItem() {
@@ -55,15 +56,16 @@ void LauncherDialog::AddAboutMenuItem() {
     }
 }
 
-void LauncherDialog::ReadInstallFolder() {
+bool LauncherDialog::ReadInstallFolder() {
     const auto folder = ReadRegistryText(registry, kInstallFolderLookup);
     if (!folder) {
         messages.Show(kInstallFolderLookup.failureMessage);
-        return;
+        return false;
     }
     if (!folder->empty()) {
         installFolder = *folder;
     }
+    return true;
 }
 
 ui::MessageResult LauncherDialog::OnSysCommand(WPARAM command, LPARAM) {
@@ -94,10 +96,17 @@ ui::MessageResult LauncherDialog::OnQueryDragIcon(WPARAM, LPARAM) {
     return reinterpret_cast<LRESULT>(icon);
 }
 
+// The dialog moved to a monitor of another scale: the system rescales the
+// dialog and its fonts, the icons are drawn anew at their new size.
+ui::MessageResult LauncherDialog::OnDpiChanged(WPARAM, LPARAM) {
+    windowIcons.Apply(Handle(), IDI_LAUNCHER);
+    return std::nullopt;
+}
+
 void LauncherDialog::OnBrowse() {
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW browse = {};
-    browse.hwndOwner = nullptr;
+    browse.hwndOwner = Handle();  // modal: the dialog waits behind it
     browse.pidlRoot = nullptr;
     browse.pszDisplayName = displayName;
     browse.lpszTitle = L"请选择QQ的安装路径";
@@ -112,8 +121,8 @@ void LauncherDialog::OnBrowse() {
     }
 }
 
-// Each radio button starts a group of its own, so the system unchecks neither:
-// the load after the change does.
+// A click or an arrow key: the system has checked the button and unchecked
+// the other one of its group; the member follows.
 void LauncherDialog::OnModeNormal() {
     Edit([this] { loginMode = Normal; });
 }

@@ -7,6 +7,7 @@
 #include "platform/win32/win32_url_opener.h"
 #include "resources/resource.h"
 #include "ui/framework/dialog.h"
+#include "ui/framework/window_icons.h"
 
 #include <string>
 
@@ -26,6 +27,7 @@ private:
     ui::MessageResult OnSysCommand(WPARAM command, LPARAM);
     ui::MessageResult OnPaint(WPARAM, LPARAM);
     ui::MessageResult OnQueryDragIcon(WPARAM, LPARAM);
+    ui::MessageResult OnDpiChanged(WPARAM, LPARAM);
     void OnBrowse();
     void OnModeNormal();
     void OnModeInvisible();
@@ -40,6 +42,7 @@ public:
         ui::OnMessage(WM_SYSCOMMAND, &LauncherDialog::OnSysCommand),
         ui::OnMessage(WM_PAINT, &LauncherDialog::OnPaint),
         ui::OnMessage(WM_QUERYDRAGICON, &LauncherDialog::OnQueryDragIcon),
+        ui::OnMessage(WM_DPICHANGED, &LauncherDialog::OnDpiChanged),
         ui::OnClicked(IDC_BROWSE, &LauncherDialog::OnBrowse),
         ui::OnClicked(IDC_MODE_NORMAL, &LauncherDialog::OnModeNormal),
         ui::OnClicked(IDC_MODE_INVISIBLE, &LauncherDialog::OnModeInvisible),
@@ -52,7 +55,8 @@ public:
 
 private:
     void AddAboutMenuItem();
-    void ReadInstallFolder();
+    // False when the folder could not be read and the user was told so.
+    bool ReadInstallFolder();
     // Takes in all the controls, lets `change` alter the members, and shows
     // the result: what the user typed elsewhere is kept.
     template <class Change>
@@ -67,6 +71,8 @@ private:
     std::string qqNumber;
     std::string password;
     HICON icon;
+    // The window's own icons, drawn for its DPI.
+    ui::WindowIcons windowIcons;
     // The number box's last text that passed the guard.
     std::string lastAcceptedNumber;
 

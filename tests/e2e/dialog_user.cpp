@@ -54,15 +54,17 @@ std::vector<HWND> DialogUser::VisibleWindows() const {
 }
 
 HWND DialogUser::WaitForWindow(const std::function<bool(HWND)>& wanted) const {
-    for (int attempt = 0; attempt < 200; ++attempt) {  // 10 s
+    HWND found = nullptr;
+    WaitFor([&] {
         for (HWND window : VisibleWindows()) {
             if (wanted(window)) {
-                return window;
+                found = window;
+                return true;
             }
         }
-        Sleep(50);
-    }
-    return nullptr;
+        return false;
+    });
+    return found;
 }
 
 MessageBoxSeen DialogUser::Answer(HWND box) {
@@ -98,6 +100,44 @@ void DialogUser::Click(int id) {
     PostMessageW(GetDlgItem(dialog_, id), BM_CLICK, 0, 0);
 }
 
+void DialogUser::Press(WORD key, bool shift) {
+    // Input goes to the foreground window's thread.
+    SetForegroundWindow(dialog_);
+    std::vector<INPUT> strokes;
+    const auto stroke = [&strokes](WORD vk, DWORD flags) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = flags;
+        strokes.push_back(input);
+    };
+    if (shift) {
+        stroke(VK_SHIFT, 0);
+    }
+    stroke(key, 0);
+    stroke(key, KEYEVENTF_KEYUP);
+    if (shift) {
+        stroke(VK_SHIFT, KEYEVENTF_KEYUP);
+    }
+    SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
+}
+
+HWND DialogUser::Focus() const {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread_, &info) ? info.hwndFocus : nullptr;
+}
+
+bool DialogUser::WaitFor(const std::function<bool()>& done) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (done()) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
 bool DialogUser::Checked(int id) const {
     return SendMessageW(GetDlgItem(dialog_, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -119,9 +159,7 @@ HWND DialogUser::WaitForOtherWindow() const {
 }
 
 void DialogUser::WaitUntilGone(HWND window) const {
-    for (int attempt = 0; attempt < 200 && IsWindow(window); ++attempt) {
-        Sleep(50);
-    }
+    WaitFor([window] { return !IsWindow(window); });
 }
 
 }  // namespace tessaly::e2e

@@ -34,6 +34,15 @@ public:
     void Paste(int id, const std::string& text);  // over all the text, as one edit
     void Click(int id);                           // posted: a box it opens must not block the user
     bool Checked(int id) const;
+    // Keys as the keyboard gives them, to the focused control through the
+    // dialog's own message loop; with Shift held when `shift`. Returns at
+    // once: wait for what the key does.
+    void Press(WORD key, bool shift = false);
+    // The control that has the keyboard focus, and its id (0 for none).
+    HWND Focus() const;
+    int FocusId() const { return GetDlgCtrlID(Focus()); }
+    // Waits up to 10 s for `done`; true when it came.
+    static bool WaitFor(const std::function<bool()>& done);
     // Answers message boxes with OK, one after another, up to the first whose
     // text starts with `lastPrefix`.
     std::vector<MessageBoxSeen> AnswerBoxesUntil(const std::string& lastPrefix);

@@ -8,6 +8,7 @@ Usage: check-pe.py PATH-OF-Tessaly.exe
 - Reproducible: no link time stamp.
 - Imports only from Windows' own DLLs, and no ANSI ("...A") function from
   USER32, SHELL32 or ADVAPI32: text crosses into Windows only as UTF-16.
+- No import that Windows 7 lacks, so that the program starts there.
 - At most 300 KB.
 """
 import os
@@ -15,9 +16,12 @@ import re
 import subprocess
 import sys
 
-SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "kernel32.dll", "msvcrt.dll", "ole32.dll",
+SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "ole32.dll",
                "shell32.dll", "user32.dll"}
 UNICODE_ONLY_DLLS = {"advapi32.dll", "shell32.dll", "user32.dll"}
+# Per-monitor DPI functions of Windows 10: looked up at run time instead.
+NEWER_THAN_WINDOWS_7 = {"GetDpiForWindow", "GetSystemMetricsForDpi", "GetDpiForSystem",
+                        "AdjustWindowRectExForDpi", "SetThreadDpiAwarenessContext"}
 FLAGS = {0x0040: "DYNAMIC_BASE", 0x0100: "NX_COMPAT", 0x8000: "TERMINAL_SERVER_AWARE"}
 MAX_SIZE = 300 * 1024
 
@@ -47,6 +51,8 @@ def main():
         match = re.match(r"\s+[0-9a-f]+\s+\d+\s+(\w+)$", line)
         if match and dll in UNICODE_ONLY_DLLS and match.group(1).endswith("A"):
             problems.append(f"{dll} {match.group(1)} takes ANSI text")
+        if match and match.group(1) in NEWER_THAN_WINDOWS_7:
+            problems.append(f"imports {match.group(1)}, which Windows 7 lacks")
 
     size = os.path.getsize(exe)
     if size > MAX_SIZE:

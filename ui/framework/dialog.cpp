@@ -65,6 +65,10 @@ void Dialog::EndDialog(int result) {
     ::EndDialog(handle_, result);
 }
 
+void Dialog::FocusControl(int controlId) {
+    SendMessageW(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(controlId)), TRUE);
+}
+
 bool Dialog::UpdateData(bool save) {
     if (handle_ == nullptr) {
         return false;

@@ -58,6 +58,10 @@ public:
     // The window while RunModal runs, nullptr otherwise.
     HWND Handle() const { return handle_; }
     HWND Item(int controlId) const { return GetDlgItem(handle_, controlId); }
+    // Moves the keyboard focus to a control the way Tab does, so that the
+    // default button and an edit box's selection follow. From OnInitDialog,
+    // return false afterwards.
+    void FocusControl(int controlId);
 
     // Runs DoDataExchange: save copies controls into members, load copies
     // members into controls. No control notification reaches the dialog

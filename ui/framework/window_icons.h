@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+namespace tessaly::ui {
+
+// The DPI a window is drawn at: its monitor's where the system scales per
+// monitor (Windows 10 1607 and later), the system's elsewhere.
+UINT WindowDpi(HWND window);
+
+// A window's big and small icons drawn from one icon resource at the sizes
+// for the window's DPI. The icons are the window's own and are destroyed
+// with this object, after the window has let go of them.
+class WindowIcons {
+public:
+    WindowIcons() = default;
+    ~WindowIcons();
+    WindowIcons(const WindowIcons&) = delete;
+    WindowIcons& operator=(const WindowIcons&) = delete;
+
+    // Loads the icons for the window's DPI now, and gives them to the window
+    // in place of the ones it had; call again when the DPI changes.
+    void Apply(HWND window, UINT iconId);
+
+private:
+    HICON big_ = nullptr;
+    HICON small_ = nullptr;
+};
+
+}  // namespace tessaly::ui
