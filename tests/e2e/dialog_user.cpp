@@ -68,8 +68,9 @@ HWND DialogUser::WaitForWindow(const std::function<bool(HWND)>& wanted) const {
 }
 
 MessageBoxSeen DialogUser::Answer(HWND box) {
-    const MessageBoxSeen seen{ui::WindowText(GetDlgItem(box, kMessageBoxTextId)),
-                              GetWindow(box, GW_OWNER)};
+    const HWND owner = GetWindow(box, GW_OWNER);
+    const MessageBoxSeen seen{ui::WindowText(GetDlgItem(box, kMessageBoxTextId)), owner,
+                              IsWindowEnabled(owner) != FALSE};
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     WaitUntilGone(box);
     return seen;

@@ -16,6 +16,7 @@ namespace tessaly::e2e {
 struct MessageBoxSeen {
     std::string text;
     HWND owner;
+    bool ownerEnabled;  // a modal box disables the window it belongs to
 };
 
 class DialogUser {

@@ -89,6 +89,7 @@ protected:
         std::vector<std::string> texts;
         for (const MessageBoxSeen& box : user.AnswerBoxesUntil("生成")) {
             EXPECT_EQ(box.owner, user.dialog()) << box.text;
+            EXPECT_FALSE(box.ownerEnabled) << box.text;
             texts.push_back(box.text);
         }
         return texts;
@@ -247,25 +248,31 @@ TEST_F(LauncherDialogTest, OpensWithItsDesignedLook) {
     });
 }
 
-TEST_F(LauncherDialogTest, NumberBoxKeepsNineDigitsAndThePasswordIsTakenWhole) {
+TEST_F(LauncherDialogTest, NumbersAndPasswordsOfEveryLengthReachTheShortcut) {
     Run([](DialogUser& user) {
         // Far beyond an edit control's default limit of 30,000 characters.
-        std::string password;
+        std::string longest;
         for (int i = 0; i < 10000; ++i) {
-            password += "p@ss-" + std::to_string(10000 + i);
+            longest += "p@ss-" + std::to_string(10000 + i);
         }
-        user.Paste(IDC_PASSWORD, password);
-        user.Type(IDC_QQ_NUMBER, "1234567890");  // a tenth digit
+        for (const auto& [number, password] : {std::pair<std::string, std::string>{"", ""},
+                                               {"1", "p"},
+                                               {"12", "pw"},
+                                               {"123456789", longest}}) {
+            user.Paste(IDC_QQ_NUMBER, number);
+            user.Paste(IDC_PASSWORD, password);
+            EXPECT_EQ(Create(user), std::vector<std::string>{kSuccess});
+            ExpectLink(number, password);
+        }
+        user.Type(IDC_QQ_NUMBER, "0");  // a tenth digit
         EXPECT_EQ(user.Text(IDC_QQ_NUMBER), "123456789");
         // The caret stays at the end, so typing goes on where it was.
         EXPECT_EQ(SendMessageW(GetDlgItem(user.dialog(), IDC_QQ_NUMBER), EM_GETSEL, 0, 0),
                   MAKELONG(9, 9));
-        EXPECT_EQ(Create(user), std::vector<std::string>{kSuccess});
-        ExpectLink("123456789", password);
     });
 }
 
-TEST_F(LauncherDialogTest, CreatesShortcutsInBothModesWhenTheCodePageHoldsThePassword) {
+TEST_F(LauncherDialogTest, APasswordTheCodePageCannotHoldIsRefusedBeforeAnythingElse) {
     // A password the locale's code page holds, and one it cannot.
     const std::map<UINT, std::pair<std::string, std::string>> passwords = {
         {936, {"密码 p@ss", "密码한국😀"}},
@@ -274,38 +281,27 @@ TEST_F(LauncherDialogTest, CreatesShortcutsInBothModesWhenTheCodePageHoldsThePas
         {1252, {"pässwörd", "密码 p@ss"}},
     };
     const auto& [held, refused] = passwords.at(GetACP());
-    DeleteFileW(Utf8ToWide(LinkPath("C:", "200023")).c_str());
+    DeleteFileW(Utf8ToWide(LinkPath("C:", "20002")).c_str());
     Run([&](DialogUser& user) {
-        user.Type(IDC_QQ_NUMBER, "123456789");
+        user.Type(IDC_QQ_NUMBER, "20002");
         user.Paste(IDC_PASSWORD, held);
         EXPECT_EQ(Create(user), std::vector<std::string>{kSuccess});
-        user.Click(IDC_MODE_INVISIBLE);
-        EXPECT_EQ(Create(user), std::vector<std::string>{kSuccess});
-        EXPECT_TRUE(user.Checked(IDC_MODE_INVISIBLE));
-        EXPECT_FALSE(user.Checked(IDC_MODE_NORMAL));
-        ExpectLink("123456789", held, 1);
-        ExpectLink("123456789", held, 0);
+        ExpectLink("20002", held);
 
-        // A password the code page cannot spell is refused, never hashed as "?".
-        user.Paste(IDC_QQ_NUMBER, "20002");
+        // With the desktop unknown too, only the password is spoken of, and
+        // nothing is written in the root of drive C: either.
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Desktop");
         user.Paste(IDC_PASSWORD, refused);
         EXPECT_EQ(Create(user), std::vector<std::string>{
                                     "生成快捷方式失败!密码中有本系统的语言编码无法表示的字符,"
                                     "QQ无法用它登陆,请修改密码后再试!"});
-        EXPECT_FALSE(test::FileExists(LinkPath(Desktop(), "20002", 0)));
-
-        user.Click(IDC_MODE_NORMAL);
-        user.Paste(IDC_PASSWORD, "");
-        EXPECT_EQ(Create(user), std::vector<std::string>{kSuccess});
-        EXPECT_FALSE(user.Checked(IDC_MODE_INVISIBLE));
-        ExpectLink("20002", "");
+        EXPECT_FALSE(test::FileExists(LinkPath("C:", "20002")));
 
         // With no desktop folder known, the root of drive C: takes the shortcut.
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Desktop");
-        user.Type(IDC_QQ_NUMBER, "3");
+        user.Paste(IDC_PASSWORD, held);
         EXPECT_EQ(Create(user), (std::vector<std::string>{
                                     "桌面路径获取失败!快捷方式将生成在C盘根目录下!", kSuccess}));
-        ExpectLink("200023", "", 1, "C:");
+        ExpectLink("20002", held, 1, "C:");
     });
 }
 
@@ -318,6 +314,7 @@ TEST_F(LauncherDialogTest, WithoutAnInstallFolderItWarnsOnceAndBrowsingKeepsWhat
         EXPECT_EQ(user.shownFirst()[0].text,
                   "QQ默认安装路径获取失败!请选择安装路径或输入安装路径!");
         EXPECT_EQ(user.shownFirst()[0].owner, user.dialog());
+        EXPECT_FALSE(user.shownFirst()[0].ownerEnabled);
         // With no folder, choosing one comes first: Enter opens the picker.
         EXPECT_EQ(user.FocusId(), IDC_BROWSE);
         user.Type(IDC_QQ_NUMBER, "50005");
