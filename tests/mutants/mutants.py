@@ -77,6 +77,7 @@ MUTANTS = [
      "Edit([&] { installFolder = win32::WideToUtf8(path); });",
      "installFolder = win32::WideToUtf8(path);\n        UpdateData(false);"),
     ("no-com-for-dialog", "ui/launcher_app.cpp", "    const win32::ScopedComInit com;\n", ""),
+    ("window-text-drops-one", "ui/framework/data_exchange.cpp", "if (length <= 0) {", "if (length <= 1) {"),
     ("exchange-rewrites-equal", "ui/framework/data_exchange.cpp",
      "} else if (WindowText(control) != member) {", "} else {"),
     ("drag-icon-in-msgresult", "ui/framework/dialog.cpp", "        case WM_QUERYDRAGICON:\n", ""),
