@@ -10,10 +10,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 builds=("$work/one" "$work/another/place/two")
 for dir in "${builds[@]}"; do
-    mkdir -p "$dir"
-    git archive HEAD | tar -x -C "$dir"
-    (cd "$dir" && cmake --preset windows >/dev/null &&
-        cmake --build --preset windows -j"$(nproc)" --target Tessaly >/dev/null)
+    bash scripts/clean-build.sh "$dir"
 done
 sha256sum "${builds[0]}/build/windows/Tessaly.exe" "${builds[1]}/build/windows/Tessaly.exe"
 if cmp "${builds[0]}/build/windows/Tessaly.exe" "${builds[1]}/build/windows/Tessaly.exe"; then
