@@ -104,6 +104,8 @@ def files(build, version):
     summary = run("msiinfo", "suminfo", msi).stdout
     check("Template: Intel;2052" in summary and "Author: " + PUBLISHER in summary,
           "the summary says Chinese (PRC) and the publisher")
+    # Word count 10: compressed files (2), installs with no elevation (8).
+    check("Source: 10 (a)" in summary, "the summary says compressed and no elevation needed")
     refusal = [row[1] for row in msi_table(msi, "LaunchCondition") if row[0] == "NOT WIX_DOWNGRADE_DETECTED"]
     check(refusal and "Tessaly" in refusal[0] and "已安装更新版本" in refusal[0],
           f"a newer version installed refuses this one with a message: {refusal}")
