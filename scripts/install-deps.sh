@@ -8,6 +8,7 @@ packages=(
     g++-mingw-w64-i686 binutils-mingw-w64-i686
     wine wine32:i386 xvfb x11-utils imagemagick fonts-wqy-zenhei locales
     liblnk-utils python3 clang-format
+    wixl msitools osslsigncode unzip
 )
 
 missing=()

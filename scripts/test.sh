@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every build and runs every test level:
 # native, native under AddressSanitizer + UBSan, and under 32-bit Wine (the
-# Win32 adapters; the dialogs in four locales; Tessaly.exe itself).
+# Win32 adapters; the dialogs in four locales; Tessaly.exe itself; the
+# release: zip, signing, and the MSI under Wine's own msiexec).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -48,7 +49,8 @@ run_level "sanitizer build" build asan
 run_level "sanitizer tests" env ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --preset asan
 run_level "windows build" build windows
-run_level "wine tests (integration and end-to-end)" ctest --preset windows
+run_level "wine tests (integration and end-to-end)" ctest --preset windows -E '^release_'
+run_level "release (zip, signing, MSI under msiexec)" ctest --preset windows -R '^release_'
 
 echo
 echo "=== summary"

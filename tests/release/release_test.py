@@ -1,0 +1,296 @@
+#!/usr/bin/env python3
+"""The release, checked from outside the program: its files with sha256sum,
+unzip, msiinfo and osslsigncode; the MSI installed, upgraded, refused and
+removed by Wine's own msiexec in a prefix of its own (WORK/wineprefix), the
+Start-menu shortcut read with lnkinfo and the registry exported by Wine's reg.
+
+    release_test.py files   BUILD VERSION
+    release_test.py next    BUILD WORK NEXT_VERSION   (a later release, signed)
+    release_test.py signing BUILD WORK VERSION NEXT_VERSION
+    release_test.py install BUILD WORK VERSION NEXT_VERSION DEMO.exe
+"""
+import os
+import pwd
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import zipfile
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+HARNESS = os.path.join(ROOT, "scripts", "wine-harness.sh")
+UPGRADE_CODE = "{925165BA-EB15-4C95-B341-A96DDFF99E4B}"
+PUBLISHER = "林晓"
+HELP_LINK = "http://www.example.org/"
+SHORTCUT_DESCRIPTION = "QQ 快捷登陆器: 创建自动登陆的桌面快捷方式"
+SIGNER = "/CN=Tessaly test signer"
+PASSWORD = "throwaway-password"
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what)
+    if not ok:
+        failures.append(what)
+
+
+def run(*command, **options):
+    return subprocess.run(command, capture_output=True, text=True, **options)
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def flipped_copy(path, folder):
+    """A copy of `path` with one byte changed in its middle."""
+    data = bytearray(read(path))
+    data[len(data) // 2] ^= 0x01
+    copy = os.path.join(folder, "flipped-" + os.path.basename(path))
+    with open(copy, "wb") as f:
+        f.write(data)
+    return copy
+
+
+def release(folder, version):
+    return (os.path.join(folder, f"Tessaly-{version}-win32.zip"),
+            os.path.join(folder, f"Tessaly-{version}.msi"))
+
+
+def zipped_exe(zip_path, folder):
+    """The zip's Tessaly.exe, taken out into `folder`, once its checksum file
+    is checked with sha256sum."""
+    run("unzip", "-o", "-q", zip_path, "Tessaly.exe", "Tessaly.exe.sha256", "-d", folder)
+    checksum = run("sha256sum", "-c", "Tessaly.exe.sha256", cwd=folder)
+    check(checksum.returncode == 0, f"the zip's Tessaly.exe.sha256 matches its exe: {checksum.stdout.strip()}")
+    return os.path.join(folder, "Tessaly.exe")
+
+
+def msi_table(msi, table):
+    rows = run("msiinfo", "export", msi, table).stdout.splitlines()[3:]
+    return [row.split("\t") for row in rows]
+
+
+def files(build, version):
+    zip_path, msi = release(build, version)
+    sums = run("sha256sum", "-c", "SHA256SUMS", cwd=build)
+    check(sums.returncode == 0 and sums.stdout.split() ==
+          [os.path.basename(zip_path) + ":", "OK", os.path.basename(msi) + ":", "OK"],
+          "SHA256SUMS lists the zip and the MSI, and both match: " + sums.stdout.strip())
+    names = sorted(run("unzip", "-Z1", zip_path).stdout.split())
+    check(names == ["README.txt", "Tessaly.exe", "Tessaly.exe.sha256"], f"the zip holds {names}")
+    with tempfile.TemporaryDirectory() as folder:
+        exe = zipped_exe(zip_path, folder)
+        check(read(exe) == read(os.path.join(build, "Tessaly.exe")), "the zip's exe is the build's")
+        for name, path in (("exe", exe), ("MSI", msi)):
+            verify = run("osslsigncode", "verify", "-in", path)
+            check(verify.returncode != 0 and re.search("no signature", verify.stdout + verify.stderr, re.I),
+                  f"without a certificate the {name} is not signed")
+        # A second build of the same sources, elsewhere: the same MSI.
+        again = run("cpack", "--config", os.path.join(build, "CPackConfig.cmake"), "-B", folder)
+        check(again.returncode == 0 and read(os.path.join(folder, os.path.basename(msi))) == read(msi),
+              "a second build gives the same MSI")
+    properties = dict(row[:2] for row in msi_table(msi, "Property"))
+    for name, value in (("ProductName", "Tessaly"), ("ProductVersion", version),
+                        ("Manufacturer", PUBLISHER), ("ARPHELPLINK", HELP_LINK),
+                        ("ARPPRODUCTICON", "Tessaly.ico"), ("ProductLanguage", "2052"),
+                        ("UpgradeCode", UPGRADE_CODE)):
+        check(properties.get(name) == value, f"{name} is {properties.get(name)!r}")
+    check("Tessaly.ico" in [row[0] for row in msi_table(msi, "Icon")], "the MSI holds the icon")
+    codepage = run("msiinfo", "export", msi, "_ForceCodepage").stdout.split()
+    check(codepage[:1] == ["65001"], f"the MSI's code page is {codepage[:1]}")
+    summary = run("msiinfo", "suminfo", msi).stdout
+    check("Template: Intel;2052" in summary and "Author: " + PUBLISHER in summary,
+          "the summary says Chinese (PRC) and the publisher")
+    # Word count 10: compressed files (2), installs with no elevation (8).
+    check("Source: 10 (a)" in summary, "the summary says compressed and no elevation needed")
+    refusal = [row[1] for row in msi_table(msi, "LaunchCondition") if row[0] == "NOT WIX_DOWNGRADE_DETECTED"]
+    check(refusal and "Tessaly" in refusal[0] and "已安装更新版本" in refusal[0],
+          f"a newer version installed refuses this one with a message: {refusal}")
+
+
+def next_release(build, work, next_version):
+    """Builds the later version in WORK/build and packages it signed with a
+    throwaway certificate made here."""
+    os.makedirs(work, exist_ok=True)
+    key, cert, pfx = (os.path.join(work, name) for name in ("key.pem", "cert.pem", "cert.pfx"))
+    for command in (("openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
+                     "-subj", "/CN=Tessaly test signer", "-addext", "extendedKeyUsage=codeSigning",
+                     "-keyout", key, "-out", cert),
+                    ("openssl", "pkcs12", "-export", "-inkey", key, "-in", cert, "-out", pfx,
+                     "-passout", "pass:" + PASSWORD)):
+        subprocess.run(command, check=True, capture_output=True)
+    later = os.path.join(work, "build")
+    subprocess.run(["cmake", "--preset", "windows", "-B", later, "-DTESSALY_TEST_VERSION=" + next_version,
+                    "-DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON"], cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "--build", later, "-j2", "--target", "Tessaly"], check=True,
+                   stdout=subprocess.DEVNULL)
+    env = dict(os.environ, TESSALY_SIGN_PFX=pfx, TESSALY_SIGN_PASSWORD=PASSWORD)
+    subprocess.run(["cpack", "--config", os.path.join(later, "CPackConfig.cmake")], cwd=later, env=env,
+                   check=True, stdout=subprocess.DEVNULL)
+
+
+def signing(build, work, version, next_version):
+    later = os.path.join(work, "build")
+    zip_path, msi = release(later, next_version)
+    cert = os.path.join(work, "cert.pem")
+    verify_release = os.path.join(ROOT, "scripts", "verify-release.sh")
+    with tempfile.TemporaryDirectory() as folder:
+        exe = zipped_exe(zip_path, folder)
+        inner = os.path.join(folder, "inner")
+        os.makedirs(inner)
+        run("msiextract", "-C", inner, msi)
+        inner_exe = [os.path.join(d, f) for d, _, names in os.walk(inner) for f in names if f == "Tessaly.exe"]
+        check(len(inner_exe) == 1 and read(inner_exe[0]) == read(exe), "the MSI holds the zip's signed exe")
+        for name, path in (("zip's exe", exe), ("MSI", msi)):
+            verify = run("osslsigncode", "verify", "-CAfile", cert, "-in", path)
+            check(verify.returncode == 0 and "Subject: " + SIGNER in verify.stdout and
+                  re.search(r"Message digest algorithm\s*: SHA256", verify.stdout) and
+                  "Text description: Tessaly" in verify.stdout and
+                  "URL description: " + HELP_LINK in verify.stdout,
+                  f"the {name} verifies against the certificate, SHA-256, with name and address")
+            flipped = run("osslsigncode", "verify", "-CAfile", cert, "-in", flipped_copy(path, folder))
+            check(flipped.returncode != 0, f"the {name} with one byte changed fails to verify")
+        unsigned = run("osslsigncode", "verify", "-in", os.path.join(later, "Tessaly.exe"))
+        check(unsigned.returncode != 0 and "No signature found" in unsigned.stdout + unsigned.stderr, "the build's own Tessaly.exe stays unsigned")
+        check(read(os.path.join(later, "Tessaly.exe")) != read(os.path.join(build, "Tessaly.exe")),
+              "the later build's exe differs from this one")
+        reference = os.path.join(later, "Tessaly.exe")
+        for path in (zip_path, msi):
+            accepted = run("bash", verify_release, path, "--against", reference)
+            check(accepted.returncode == 0 and "signed by " + SIGNER in accepted.stdout,
+                  f"verify-release accepts {os.path.basename(path)}, naming the signer: {accepted.stdout!r}")
+        changed = os.path.join(folder, "changed.zip")
+        with zipfile.ZipFile(zip_path) as original, zipfile.ZipFile(changed, "w") as copy:
+            for name in original.namelist():
+                data = original.read(name)
+                copy.writestr(name, read(flipped_copy(exe, folder)) if name == "Tessaly.exe" else data)
+        for path, what in ((changed, "a zip whose exe was changed"), (release(build, version)[1], "another build")):
+            rejected = run("bash", verify_release, path, "--against", reference)
+            check(rejected.returncode != 0 and "FAILED" in rejected.stderr, f"verify-release rejects {what}")
+
+
+def windows_path(path):
+    """A Linux path as Wine sees it, on drive Z:."""
+    return "Z:" + path.replace("/", "\\")
+
+
+class Prefix:
+    """Wine's msiexec, reg and programs in the prefix WORK/wineprefix."""
+
+    def __init__(self, work):
+        self.env = dict(os.environ, TESSALY_WINEPREFIX=os.path.join(work, "wineprefix"))
+        # A new prefix each run: nothing a failed run installed stays behind.
+        subprocess.run([HARNESS, "--stop"], env=self.env)
+        shutil.rmtree(self.env["TESSALY_WINEPREFIX"], ignore_errors=True)
+        self.user = "C:\\users\\" + pwd.getpwuid(os.getuid()).pw_name
+
+    def wine(self, *arguments):
+        return subprocess.run([HARNESS, *arguments], env=self.env, capture_output=True).returncode
+
+    def unix(self, windows_path):
+        return os.path.join(self.env["TESSALY_WINEPREFIX"], "drive_c", windows_path[3:].replace("\\", "/"))
+
+    def registry(self):
+        """{key: {value name: text}} of the keys an install writes (string
+        values only), read with Wine's reg in one run: each Wine start is slow."""
+        keys = {"uninstall": "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+                "user products": "HKCU\\Software\\Microsoft\\Installer\\Products",
+                "machine products": "HKLM\\Software\\Classes\\Installer\\Products"}
+        exports = [("HKLM" + keys["uninstall"], "lm"), ("HKCU" + keys["uninstall"], "cu"),
+                   (keys["user products"], "up"), (keys["machine products"], "mp")]
+        for _, name in exports:
+            if os.path.exists(self.unix(f"C:\\tessaly-{name}.reg")):
+                os.remove(self.unix(f"C:\\tessaly-{name}.reg"))
+        self.wine("cmd", "/c", " & ".join(f'reg export {key} C:\\tessaly-{name}.reg /y' for key, name in exports))
+        found = {}
+        for _, name in exports:
+            if os.path.exists(self.unix(f"C:\\tessaly-{name}.reg")):
+                current = None
+                for line in read(self.unix(f"C:\\tessaly-{name}.reg")).decode("utf-16").splitlines():
+                    if line.startswith("["):
+                        current = found.setdefault(line.strip("[]"), {})
+                    elif current is not None and (match := re.match(r'^"(.*)"="(.*)"$', line)):
+                        current[match.group(1)] = match.group(2).replace('\\"', '"').replace("\\\\", "\\")
+        return found
+
+    def state(self):
+        """The "Apps & features" entries named Tessaly (wherever Wine keeps
+        them), and the per-user and per-machine registrations of the product."""
+        registry = self.registry()
+        named = [key for key, values in registry.items()
+                 if values.get("DisplayName", values.get("ProductName")) == "Tessaly"]
+        return ([registry[key] for key in named if "\\Uninstall\\" in key],
+                [key for key in named if key.startswith("HKEY_CURRENT_USER\\Software\\Microsoft\\Installer")],
+                [key for key in named if key.startswith("HKEY_LOCAL_MACHINE\\Software\\Classes\\Installer")])
+
+
+def installed(prefix, folder, menu, exe_bytes, version, scope):
+    exe = folder + "\\Tessaly.exe"
+    check(os.path.isfile(prefix.unix(exe)) and read(prefix.unix(exe)) == exe_bytes,
+          f"{exe} is the packaged exe")
+    entries, user, machine = prefix.state()
+    check([(e.get("DisplayVersion"), e.get("Publisher"), e.get("HelpLink")) for e in entries] ==
+          [(version, PUBLISHER, HELP_LINK)], f"one entry, version {version}, publisher, help link: {entries}")
+    check((len(user), len(machine)) == ((1, 0) if scope == "user" else (0, 1)),
+          f"installed in the per-{scope} context: {user} {machine}")
+    links = [m for m in menu if os.path.isfile(prefix.unix(m))]
+    check(len(links) == 1, f"one Start-menu shortcut: {links}")
+    for link in links:
+        text = run("lnkinfo", prefix.unix(link)).stdout
+        fields = dict(re.findall(r"^\t([^\t]+)\t+: (.*)$", text, re.M))
+        check(fields.get("Local path") == exe, f"the shortcut starts {fields.get('Local path')}")
+        check(fields.get("Description") == SHORTCUT_DESCRIPTION, f"its description: {fields.get('Description')}")
+        icon = fields.get("Icon location", "")
+        check(icon.endswith(".ico") and os.path.isfile(prefix.unix(icon)) and
+              read(prefix.unix(icon)) == read(os.path.join(BUILD, "resources", "Tessaly.ico")),
+              f"its icon is the program's: {icon}")
+
+
+def removed(prefix, folder, menu):
+    check(not os.path.exists(prefix.unix(folder)), f"{folder} is gone")
+    check(not any(os.path.exists(prefix.unix(m)) for m in menu), "the Start-menu shortcut is gone")
+    check(prefix.state() == ([], [], []), "the entry and the product's registration are gone")
+
+
+def install(build, work, version, next_version, demo):
+    prefix = Prefix(work)
+    old_msi, new_msi = (windows_path(release(folder, v)[1]) for folder, v in
+                        ((build, version), (os.path.join(work, "build"), next_version)))
+    old_exe = read(os.path.join(build, "Tessaly.exe"))
+    with tempfile.TemporaryDirectory() as folder:
+        new_exe = read(zipped_exe(release(os.path.join(work, "build"), next_version)[0], folder))
+    user_folder = prefix.user + "\\AppData\\Local\\Programs\\Tessaly"
+    menu = [prefix.user + "\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Tessaly.lnk",
+            "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Tessaly.lnk"]
+    login = prefix.user + "\\Desktop\\正常登陆QQ 123456789.lnk"
+    try:
+        check(prefix.wine("msiexec", "/i", old_msi, "/qn") == 0, "silent per-user install")
+        installed(prefix, user_folder, menu, old_exe, version, "user")
+        check(prefix.wine(demo, user_folder + "\\Tessaly.exe", "C:\\tessaly-test\\installed.bmp") == 0,
+              "the installed Tessaly.exe shows its dialog and makes a login shortcut")
+        check(prefix.wine("msiexec", "/i", new_msi, "/qn") == 0, "the later version installs over it")
+        installed(prefix, user_folder, menu, new_exe, next_version, "user")
+        check(prefix.wine("msiexec", "/i", old_msi, "/qn") != 0, "the older version is refused")
+        installed(prefix, user_folder, menu, new_exe, next_version, "user")
+        login_before = read(prefix.unix(login)) if os.path.isfile(prefix.unix(login)) else None
+        check(prefix.wine("msiexec", "/x", new_msi, "/qn") == 0, "silent uninstall")
+        removed(prefix, user_folder, menu)
+        check(login_before is not None and os.path.isfile(prefix.unix(login)) and
+              read(prefix.unix(login)) == login_before, "the login shortcut on the desktop is untouched")
+        machine_folder = "C:\\Program Files\\Tessaly"
+        check(prefix.wine("msiexec", "/i", old_msi, "ALLUSERS=1", "/qn") == 0, "per-machine install")
+        installed(prefix, machine_folder, menu, old_exe, version, "machine")
+        check(prefix.wine("msiexec", "/x", old_msi, "ALLUSERS=1", "/qn") == 0, "per-machine uninstall")
+        removed(prefix, machine_folder, menu)
+    finally:
+        subprocess.run([HARNESS, "--stop"], env=prefix.env)
+
+
+if __name__ == "__main__":
+    step, BUILD = sys.argv[1], sys.argv[2]
+    {"files": files, "next": next_release, "signing": signing, "install": install}[step](*sys.argv[2:])
+    print(f"{len(failures)} failed" if failures else "all passed")
+    sys.exit(1 if failures else 0)
