@@ -18,7 +18,9 @@ inline bool Succeeded(HResult hr) {
 constexpr HResult kOk = 0;
 
 // One shell link object, open for the length of one shortcut. Destroying it
-// releases the object and whatever the writer set up for it. Texts are UTF-8.
+// releases the object and whatever the writer set up for it. Texts are UTF-8;
+// a text read back that is not well-formed UTF-16 is a failure, never a
+// look-alike.
 class ShellLink {
 public:
     virtual ~ShellLink() = default;
@@ -27,18 +29,32 @@ public:
     // accept a path with a success code and still hold nothing.
     virtual HResult GetPath(std::string* targetPath) = 0;
     virtual HResult SetArguments(const std::string& arguments) = 0;
+    virtual HResult GetArguments(std::string* arguments) = 0;
     virtual HResult SetDescription(const std::string& description) = 0;
+    virtual HResult GetDescription(std::string* description) = 0;
     // Saves to `linkFilePath`, replacing any file of that name.
     virtual HResult Save(const std::string& linkFilePath) = 0;
+    // Takes the fields of the shortcut file at `linkFilePath`.
+    virtual HResult Load(const std::string& linkFilePath) = 0;
 };
 
-// Makes shell link objects.
+// Makes shell link objects, and puts their files in place.
 class ShellLinkWriter {
 public:
     virtual ~ShellLinkWriter() = default;
     // On success `link` holds the new object; on failure it is left empty and
     // the result says why.
     virtual HResult Open(std::unique_ptr<ShellLink>* link) = 0;
+    // Creates a new empty file in the folder of `linkFilePath` under a name
+    // of 11 UTF-16 units that no file there had. A shortcut's own name is
+    // never shorter ("正常登陆QQ .lnk"), so this path fits wherever its does.
+    virtual HResult CreateTemporary(const std::string& linkFilePath,
+                                    std::string* temporaryPath) = 0;
+    // Puts the file `from` in the place of `to` in one step, replacing any
+    // file there, and returns once it is on disk.
+    virtual HResult Replace(const std::string& from, const std::string& to) = 0;
+    // Deletes a file; one that is already gone is no failure.
+    virtual void Remove(const std::string& path) = 0;
 };
 
 }  // namespace tessaly

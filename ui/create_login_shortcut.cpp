@@ -6,6 +6,7 @@
 #include "ui/shortcut_messages.h"
 
 #include <memory>
+#include <optional>
 
 namespace tessaly {
 
@@ -25,24 +26,21 @@ std::string DesktopFolder(const ShortcutServices& services) {
     return "C:";
 }
 
-bool HoldsTarget(ShellLink& link) {
-    std::string held;
-    return Succeeded(link.GetPath(&held)) && !held.empty();
-}
-
-// Writes the shortcut through one shell link object and returns what the user
-// is to be told. The object is gone when this returns, so it is never held
-// through the message box's modal loop.
-std::string WriteShortcut(const LoginShortcut& shortcut, ShellLinkWriter& writer) {
+// Fills one shell link object and saves it to a temporary file beside the
+// shortcut's, named in `temporary` once it exists; `heldTarget` is the target
+// as the object took it. On failure, returns what the user is to be told.
+// The object is gone when this returns.
+std::optional<std::string> SaveToTemporary(const LoginShortcut& shortcut, ShellLinkWriter& writer,
+                                           std::string* temporary, std::string* heldTarget) {
     std::unique_ptr<ShellLink> link;
     HResult hr = writer.Open(&link);
     if (!Succeeded(hr)) {
         return ShortcutObjectFailedMessage(hr);
     }
     hr = link->SetPath(shortcut.targetPath);
-    if (Succeeded(hr) && !HoldsTarget(*link)) {
-        // A success code is no proof: a shell link may take a path it cannot
-        // store and keep an empty target, which would start nothing.
+    // A success code is no proof: a shell link may take a path it cannot
+    // store and keep an empty target, which would start nothing.
+    if (Succeeded(hr) && (!Succeeded(link->GetPath(heldTarget)) || heldTarget->empty())) {
         return TargetNotTakenMessage(shortcut.targetPath);
     }
     if (Succeeded(hr)) {
@@ -54,9 +52,73 @@ std::string WriteShortcut(const LoginShortcut& shortcut, ShellLinkWriter& writer
     if (!Succeeded(hr)) {
         return ShortcutContentFailedMessage(hr);
     }
-    hr = link->Save(shortcut.linkFilePath);
-    return Succeeded(hr) ? ShortcutCreatedMessage()
-                         : ShortcutSaveFailedMessage(shortcut.linkFilePath, hr);
+    hr = writer.CreateTemporary(shortcut.linkFilePath, temporary);
+    if (Succeeded(hr)) {
+        hr = link->Save(*temporary);
+    }
+    if (!Succeeded(hr)) {
+        return ShortcutSaveFailedMessage(shortcut.linkFilePath, hr);
+    }
+    return std::nullopt;
+}
+
+// Loads the saved file with a fresh object and compares it with what was
+// meant: the shell can always store less than it was given (under Wine the
+// target goes through the ANSI code page), and only the file says what the
+// user gets. The target is compared as the first object held it, since the
+// shell normalises a path as it takes it. On a difference or a failure,
+// returns what the user is to be told.
+std::optional<std::string> CheckSaved(const LoginShortcut& shortcut, const std::string& heldTarget,
+                                      const std::string& temporary, ShellLinkWriter& writer) {
+    std::unique_ptr<ShellLink> link;
+    HResult hr = writer.Open(&link);
+    if (!Succeeded(hr)) {
+        return ShortcutObjectFailedMessage(hr);
+    }
+    std::string target, arguments, description;
+    hr = link->Load(temporary);
+    if (Succeeded(hr)) {
+        hr = link->GetPath(&target);
+    }
+    if (Succeeded(hr)) {
+        hr = link->GetArguments(&arguments);
+    }
+    if (Succeeded(hr)) {
+        hr = link->GetDescription(&description);
+    }
+    if (!Succeeded(hr)) {
+        return ShortcutReadBackFailedMessage(shortcut.linkFilePath, hr);
+    }
+    if (target != heldTarget) {
+        return TargetNotSavedMessage(shortcut.targetPath);
+    }
+    if (arguments != shortcut.arguments || description != shortcut.description) {
+        return ContentNotSavedMessage(shortcut.linkFilePath);
+    }
+    return std::nullopt;
+}
+
+// Writes the shortcut as a whole or not at all: saved under a temporary name,
+// read back, and only then put in the place of any earlier shortcut, which a
+// failure leaves as it was. No shell link object outlives this, so none is
+// held through the message box's modal loop.
+std::string WriteShortcut(const LoginShortcut& shortcut, ShellLinkWriter& writer) {
+    std::string temporary, heldTarget;
+    std::optional<std::string> failure = SaveToTemporary(shortcut, writer, &temporary, &heldTarget);
+    if (!failure) {
+        failure = CheckSaved(shortcut, heldTarget, temporary, writer);
+    }
+    if (!failure) {
+        const HResult hr = writer.Replace(temporary, shortcut.linkFilePath);
+        if (Succeeded(hr)) {
+            return ShortcutCreatedMessage();
+        }
+        failure = ShortcutSaveFailedMessage(shortcut.linkFilePath, hr);
+    }
+    if (!temporary.empty()) {
+        writer.Remove(temporary);
+    }
+    return *failure;
 }
 
 }  // namespace

@@ -22,7 +22,8 @@ constexpr std::size_t kMaxPathLength = 259;
 
 // Writes the login shortcut for `request` into the user's desktop folder (or
 // the root of drive C: when the desktop cannot be found) and tells the user
-// how it went: success only when the shortcut was really saved.
+// how it went: success only when the file on disk holds the shortcut, put in
+// place of any earlier one only then.
 void CreateLoginShortcut(const LoginRequest& request, const ShortcutServices& services);
 
 }  // namespace tessaly

@@ -53,6 +53,21 @@ std::string TargetNotTakenMessage(const std::string& targetPath) {
     return kFailed + std::string("快捷方式无法指向QQ程序,请检查安装路径:\n") + targetPath;
 }
 
+std::string ShortcutReadBackFailedMessage(const std::string& linkFilePath, HResult hr) {
+    return kFailed + std::string("无法读回保存的快捷方式文件\n") + linkFilePath + "\n" +
+           ErrorCode(hr);
+}
+
+std::string TargetNotSavedMessage(const std::string& targetPath) {
+    return kFailed +
+           std::string("快捷方式保存后读出的QQ程序路径与所选路径不一致,请检查安装路径:\n") +
+           targetPath;
+}
+
+std::string ContentNotSavedMessage(const std::string& linkFilePath) {
+    return kFailed + std::string("快捷方式保存后读出的参数或说明与写入的不一致:\n") + linkFilePath;
+}
+
 std::string PasswordNotInCodePageMessage() {
     return kFailed + std::string(
                          "密码中有本系统的语言编码无法表示的字符,QQ无法用它登陆,"

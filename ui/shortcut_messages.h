@@ -22,6 +22,12 @@ std::string ShortcutPathTooLongMessage(const std::string& linkFilePath);
 std::string TargetPathTooLongMessage(const std::string& targetPath);
 // The shell link did not keep the target it was given.
 std::string TargetNotTakenMessage(const std::string& targetPath);
+// "生成快捷方式失败!无法读回保存的快捷方式文件" + path + "错误代码:0x…", on three lines.
+std::string ShortcutReadBackFailedMessage(const std::string& linkFilePath, HResult hr);
+// The saved file holds another target than the one the shell link took.
+std::string TargetNotSavedMessage(const std::string& targetPath);
+// The saved file holds other arguments or another description.
+std::string ContentNotSavedMessage(const std::string& linkFilePath);
 // The password holds characters the system's code page cannot spell, so the
 // client could never be given its hash.
 std::string PasswordNotInCodePageMessage();

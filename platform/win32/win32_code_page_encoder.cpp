@@ -12,20 +12,19 @@ std::optional<std::string> EncodeInCodePage(std::wstring_view text, UINT codePag
     // UTF-8 (also the ANSI code page under Windows' "worldwide language
     // support" option) refuses the default-character arguments: there every
     // well-formed text fits, and only a lone surrogate can fail.
-    const UINT resolved = codePage == CP_ACP ? GetACP() : codePage;
-    const bool utf8 = resolved == CP_UTF8;
+    const bool utf8 = codePage == CP_UTF8;
     const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
     BOOL* usedDefaultArgument = utf8 ? nullptr : &usedDefault;
 
     const int length = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(resolved, flags, text.data(), length, nullptr, 0, nullptr,
+    const int size = WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr,
                                          usedDefaultArgument);
     if (size <= 0) {
         return std::nullopt;
     }
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (WideCharToMultiByte(resolved, flags, text.data(), length, bytes.data(), size, nullptr,
+    if (WideCharToMultiByte(codePage, flags, text.data(), length, bytes.data(), size, nullptr,
                             usedDefaultArgument) != size ||
         usedDefault) {
         SecureWipe(bytes);
@@ -34,9 +33,13 @@ std::optional<std::string> EncodeInCodePage(std::wstring_view text, UINT codePag
     return bytes;
 }
 
+UINT SystemCodePage() {
+    return GetACP();
+}
+
 std::optional<std::string> Win32CodePageEncoder::Encode(const std::string& utf8) {
     std::wstring wide = Utf8ToWide(utf8);
-    std::optional<std::string> bytes = EncodeInCodePage(wide, CP_ACP);
+    std::optional<std::string> bytes = EncodeInCodePage(wide, systemCodePage_());
     SecureWipe(wide);  // a copy of the password
     return bytes;
 }

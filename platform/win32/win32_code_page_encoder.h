@@ -10,15 +10,25 @@
 
 namespace tessaly::win32 {
 
-// `text` in `codePage` (CP_ACP for the system's), or std::nullopt when a
-// character has no exact spelling there. Best-fit look-alikes count as
-// missing: "ä" must not quietly become "a" on the way to a hash.
+// `text` in `codePage` (a code page's own number, not CP_ACP), or
+// std::nullopt when a character has no exact spelling there. Best-fit
+// look-alikes count as missing: "ä" must not quietly become "a" on the way
+// to a hash.
 std::optional<std::string> EncodeInCodePage(std::wstring_view text, UINT codePage);
 
-// Encodes in the system's ANSI code page.
+// The system's ANSI code page (GetACP).
+UINT SystemCodePage();
+
+// Encodes in the system's ANSI code page, as `systemCodePage` names it: a
+// test can so be on a system whose code page is UTF-8 (65001).
 class Win32CodePageEncoder : public CodePageEncoder {
 public:
+    explicit Win32CodePageEncoder(UINT (*systemCodePage)() = SystemCodePage)
+        : systemCodePage_(systemCodePage) {}
     std::optional<std::string> Encode(const std::string& utf8) override;
+
+private:
+    UINT (*systemCodePage_)();
 };
 
 }  // namespace tessaly::win32

@@ -57,7 +57,13 @@ bool Win32RegistryReader::ReadValue(RegistryRoot root, const std::string& subkey
     if (type == REG_EXPAND_SZ) {
         value = ExpandEnvironment(value);
     }
-    *text = WideToUtf8(value);
+    // Strictly: a lone surrogate in place of a character would make this
+    // another folder than the registry's.
+    std::optional<std::string> utf8 = WellFormedWideToUtf8(value);
+    if (!utf8) {
+        return false;
+    }
+    *text = std::move(*utf8);
     return true;
 }
 

@@ -305,22 +305,36 @@ TEST_F(LauncherDialogTest, APasswordTheCodePageCannotHoldIsRefusedBeforeAnything
     });
 }
 
-TEST_F(LauncherDialogTest, WithoutAnInstallFolderItWarnsOnceAndBrowsingKeepsWhatWasTyped) {
-    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kInstallKey, L"Install");
-    const std::string folder = Desktop() + "\\QQ 𠮷";  // no code page can name it
+TEST_F(LauncherDialogTest, AnIllFormedFolderWarnsAndAFolderTheShortcutCannotHoldIsRefused) {
+    // The registry's folder holds a lone surrogate: no folder at all, rather
+    // than a look-alike.
+    const wchar_t illFormed[] = L"C:\\Zo\xD842\\QQ";
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kInstallKey, L"Install", REG_SZ, illFormed,
+                    sizeof illFormed);
+    // A folder the locale's code page cannot spell; in Japanese the best fit
+    // of "ë" is "e", so a look-alike folder with a program in it is there too.
+    const std::string folder = RunFolder() + (GetACP() == 932 ? "\\Zoë\\QQ" : "\\Zoë 𠮷\\QQ");
     ASSERT_TRUE(test::MakeFolder(folder));
+    ASSERT_TRUE(test::MakeFolder(RunFolder() + "\\Zoe\\QQ"));
+    test::WriteBytes(RunFolder() + "\\Zoe\\QQ\\QQ.exe", "MZ");
     Run([&](DialogUser& user) {
         ASSERT_EQ(user.shownFirst().size(), 1u);
         EXPECT_EQ(user.shownFirst()[0].text,
                   "QQ默认安装路径获取失败!请选择安装路径或输入安装路径!");
         EXPECT_EQ(user.shownFirst()[0].owner, user.dialog());
         EXPECT_FALSE(user.shownFirst()[0].ownerEnabled);
+        EXPECT_EQ(user.Text(IDC_INSTALL_FOLDER), "");
         // With no folder, choosing one comes first: Enter opens the picker.
         EXPECT_EQ(user.FocusId(), IDC_BROWSE);
         user.Type(IDC_QQ_NUMBER, "50005");
         user.Type(IDC_PASSWORD, "kept");
+        // Yesterday's shortcut, made before any folder was chosen.
+        EXPECT_EQ(Create(user), std::vector<std::string>{kSuccess});
+        const std::string yesterday = test::ReadBytes(LinkPath(Desktop(), "50005"));
         for (const WPARAM answer : {IDCANCEL, IDOK}) {
             if (answer == IDCANCEL) {
+                SendMessageW(user.dialog(), WM_NEXTDLGCTL,
+                             reinterpret_cast<WPARAM>(GetDlgItem(user.dialog(), IDC_BROWSE)), TRUE);
                 user.Press(VK_RETURN);
             } else {
                 user.Click(IDC_BROWSE);
@@ -339,8 +353,14 @@ TEST_F(LauncherDialogTest, WithoutAnInstallFolderItWarnsOnceAndBrowsingKeepsWhat
         }
         EXPECT_EQ(user.Text(IDC_QQ_NUMBER), "50005");
         EXPECT_EQ(user.Text(IDC_PASSWORD), "kept");
-        EXPECT_EQ(Create(user), std::vector<std::string>{kSuccess});
-        EXPECT_TRUE(test::FileExists(LinkPath(Desktop(), "50005")));
+        // The shell saves the target through the code page: what the file
+        // would hold is another folder, so nothing is replaced.
+        EXPECT_EQ(Create(user),
+                  std::vector<std::string>{"生成快捷方式失败!快捷方式保存后读出的QQ程序路径与所选"
+                                           "路径不一致,请检查安装路径:\n" +
+                                           folder + "\\QQ.exe"});
+        EXPECT_EQ(test::FileNames(Desktop()), std::vector<std::string>{"正常登陆QQ 50005.lnk"});
+        EXPECT_EQ(test::ReadBytes(LinkPath(Desktop(), "50005")), yesterday);
     });
 }
 

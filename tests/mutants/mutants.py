@@ -27,6 +27,8 @@ MUTANTS = [
     ("description-crlf", "core/login_shortcut.cpp", 'linkName + "\\n"', 'linkName + "\\r\\n"'),
     ("target-separator", "core/login_shortcut.cpp", '"\\\\QQ.exe"', '"QQ.exe"'),
     ("utf16-no-surrogates", "core/utf16_length.h", "byte >= 0xF0 ? 2 : 1", "1"),
+    # A constant tests once took their expectation from.
+    ("web-address-typo", "core/author_info.h", '"http://www.example.org/"', '"http://www.example.org"'),
 
     # platform/: registry, code page, shell link
     ("triple-space-overlap", "platform/registry_lookups.cpp", "at = found + kRun.size()", "at = found + 1"),
@@ -47,22 +49,70 @@ MUTANTS = [
      "utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS", "utf8 ? 0 : WC_NO_BEST_FIT_CHARS"),
     ("com-never-released", "platform/win32/scoped_handles.h", "            pointer_->Release();\n", ""),
     ("held-target-invented", "platform/win32/win32_shell_link_writer.cpp",
-     "*targetPath = WideToUtf8(path);", '*targetPath = "C:\\\\QQ.exe";'),
+     "return link_->GetPath(text, size, nullptr, SLGP_RAWPATH);",
+     'return lstrcpynW(text, L"C:\\\\QQ.exe", size) != nullptr ? S_OK : E_FAIL;'),
+    # Registry text: constants, length 1, ill-formed UTF-16.
+    ("desktop-subkey-typo", "platform/registry_lookups.cpp", '"Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\Shell Folders"',
+     '"Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Explorer\\\\Shell Folder"'),
+    ("utf8-one-unit-dropped", "platform/win32/utf_conversion.cpp",
+     "    if (wide.empty()) {\n        return std::string();", "    if (wide.size() < 2) {\n        return std::string();"),
+    ("registry-text-lenient", "platform/win32/win32_registry_reader.cpp",
+     "std::optional<std::string> utf8 = WellFormedWideToUtf8(value);",
+     "std::optional<std::string> utf8 = WideToUtf8(value);"),
+    # Code page: one unit, and a system whose ANSI code page is UTF-8.
+    ("encoder-one-unit-dropped", "platform/win32/win32_code_page_encoder.cpp", "if (text.empty()) {", "if (text.size() < 2) {"),
+    ("encoder-asks-acp", "platform/win32/win32_code_page_encoder.cpp",
+     "EncodeInCodePage(wide, systemCodePage_())", "EncodeInCodePage(wide, GetACP())"),
+    ("encoder-assumes-utf8", "platform/win32/win32_code_page_encoder.cpp",
+     "EncodeInCodePage(wide, systemCodePage_())", "EncodeInCodePage(wide, CP_UTF8)"),
+    # Shell link files: the temporary name, the move, the fields read back.
+    ("temporary-name-longer", "platform/win32/win32_shell_link_writer.cpp", "int shift = 20;", "int shift = 24;"),
+    ("temporary-name-reused", "platform/win32/win32_shell_link_writer.cpp", "nullptr, CREATE_NEW,",
+     "nullptr, CREATE_ALWAYS,"),
+    ("move-refuses-existing", "platform/win32/win32_shell_link_writer.cpp",
+     "MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH", "MOVEFILE_WRITE_THROUGH"),
+    ("move-failure-hidden", "platform/win32/win32_shell_link_writer.cpp", "               ? S_OK\n               : LastError();",
+     "               ? S_OK\n               : S_FALSE;"),
+    ("description-read-as-arguments", "platform/win32/win32_shell_link_writer.cpp",
+     "return link_->GetDescription(text, size);", "return link_->GetArguments(text, size);"),
 
     # ui/: the action, the dialog, the framework
     ("save-failure-as-success", "ui/create_login_shortcut.cpp",
-     "return Succeeded(hr) ? ShortcutCreatedMessage()", "return true ? ShortcutCreatedMessage()"),
+     "    if (!Succeeded(hr)) {\n        return ShortcutSaveFailedMessage", "    if (false) {\n        return ShortcutSaveFailedMessage"),
     ("link-held-during-message", "ui/create_login_shortcut.cpp",
      "    std::unique_ptr<ShellLink> link;", "    static std::unique_ptr<ShellLink> link;"),
     ("path-limit-off-by-one", "ui/create_login_shortcut.cpp",
      "Utf16Length(shortcut.linkFilePath) > kMaxPathLength", "Utf16Length(shortcut.linkFilePath) >= kMaxPathLength"),
     ("target-limit-dropped", "ui/create_login_shortcut.cpp",
      "Utf16Length(shortcut.targetPath) > kMaxPathLength", "false"),
-    ("target-not-read-back", "ui/create_login_shortcut.cpp", "Succeeded(hr) && !HoldsTarget(*link)",
-     "Succeeded(hr) && !HoldsTarget(*link) && false"),
+    ("target-not-read-back", "ui/create_login_shortcut.cpp", "|| heldTarget->empty())) {",
+     "|| heldTarget->empty()) && false) {"),
     ("password-not-encoded", "ui/create_login_shortcut.cpp",
      "services.codePage.Encode(request.password);", "request.password;"),
     ("c-root-doubled", "ui/create_login_shortcut.cpp", 'return "C:";', 'return "C:\\\\";'),
+    # Write, verify, then replace, in that order, and faults that meet.
+    ("saved-file-not-read-back", "ui/create_login_shortcut.cpp",
+     "    if (!failure) {\n        failure = CheckSaved(", "    if (false) {\n        failure = CheckSaved("),
+    ("final-path-read-back", "ui/create_login_shortcut.cpp", "CheckSaved(shortcut, heldTarget, temporary, writer)",
+     "CheckSaved(shortcut, heldTarget, shortcut.linkFilePath, writer)"),
+    ("target-compared-as-given", "ui/create_login_shortcut.cpp", "CheckSaved(shortcut, heldTarget, temporary, writer)",
+     "CheckSaved(shortcut, shortcut.targetPath, temporary, writer)"),
+    ("description-not-compared", "ui/create_login_shortcut.cpp",
+     "arguments != shortcut.arguments || description != shortcut.description",
+     "arguments != shortcut.arguments"),
+    ("temporary-left-behind", "ui/create_login_shortcut.cpp", "    if (!temporary.empty()) {\n        writer.Remove",
+     "    if (temporary.empty()) {\n        writer.Remove"),
+    ("load-failure-ignored", "ui/create_login_shortcut.cpp",
+     "    if (!Succeeded(hr)) {\n        return ShortcutReadBackFailedMessage", "    if (false) {\n        return ShortcutReadBackFailedMessage"),
+    ("desktop-before-password", "ui/create_login_shortcut.cpp",
+     "    std::optional<std::string> passwordBytes = services.codePage.Encode(request.password);\n"
+     "    if (!passwordBytes) {\n        services.messages.Show(PasswordNotInCodePageMessage());\n        return;\n    }\n"
+     "    const LoginShortcut shortcut =\n        ComposeLoginShortcut(request, DesktopFolder(services), *passwordBytes);",
+     "    const std::string desktop = DesktopFolder(services);\n"
+     "    std::optional<std::string> passwordBytes = services.codePage.Encode(request.password);\n"
+     "    if (!passwordBytes) {\n        services.messages.Show(PasswordNotInCodePageMessage());\n        return;\n    }\n"
+     "    const LoginShortcut shortcut = ComposeLoginShortcut(request, desktop, *passwordBytes);"),
+    ("mismatch-message-typo", "ui/shortcut_messages.cpp", "与所选路径不一致", "与所选路径不一样"),
     ("guard-allows-ten", "ui/number_guard.cpp", "text.size() > kMaxNumberLength", "text.size() > kMaxNumberLength + 1"),
     ("guard-any-character", "ui/number_guard.cpp", "|| !allDigits", "|| (!allDigits && false)"),
     ("caret-not-moved", "ui/launcher_dialog.cpp",
@@ -84,6 +134,7 @@ MUTANTS = [
     ("radio-both-checked", "ui/framework/data_exchange.cpp",
      "member == choice.value ? BST_CHECKED : BST_UNCHECKED", "BST_CHECKED"),
     ("focus-left-on-exit", "ui/launcher_dialog.cpp", "    return false;  // the focus is set", "    return true;"),
+    ("about-unowned", "ui/launcher_dialog.cpp", "AboutBox(Handle()).RunModal();", "AboutBox(nullptr).RunModal();"),
     ("picker-unowned", "ui/launcher_dialog.cpp", "browse.hwndOwner = Handle();", "browse.hwndOwner = nullptr;"),
     ("focus-ignores-folder", "ui/launcher_dialog.cpp", "folderKnown ? IDC_QQ_NUMBER : IDC_BROWSE",
      "folderKnown ? IDC_QQ_NUMBER : IDC_QQ_NUMBER"),
@@ -92,12 +143,16 @@ MUTANTS = [
      "static DpiForWindow volatile forWindow = &GetDpiForWindow;"),
     ("icons-at-system-size", "ui/framework/window_icons.cpp", "return forDpi(index, dpi);",
      "return forDpi(index, kDefaultDpi);"),
+    ("checked-buffer-failure-exits-zero", "ui/stack_guard.cpp", "[[noreturn]] void __chk_fail() {\n    __stack_chk_fail();",
+     "[[noreturn]] void __chk_fail() {\n    TerminateProcess(GetCurrentProcess(), 0);\n    __builtin_unreachable();"),
     ("canary-not-seeded", "ui/stack_guard.cpp", "__attribute__((constructor(101), no_stack_protector))",
      "__attribute__((unused, no_stack_protector))"),
 
     ("stack-protector-dropped", "cmake/TessalyWindowsBuild.cmake",
      "add_compile_options(-fstack-protector-strong)", ""),
     ("tsaware-dropped", "cmake/TessalyWindowsBuild.cmake", " LINKER:--tsaware", ""),
+    ("fortify-dropped", "cmake/TessalyWindowsBuild.cmake", "add_compile_definitions(_FORTIFY_SOURCE=2)", ""),
+    ("nx-disabled", "cmake/TessalyWindowsBuild.cmake", "LINKER:--nxcompat", "LINKER:--disable-nxcompat"),
 
     # resources/: what the user sees
     ("about-menu-typo", "resources/Tessaly.rc", '"关于 Tessaly(&A)..."', '"关于 Tesaly(&A)..."'),

@@ -1,22 +1,22 @@
 #pragma once
 
 // In-memory stand-ins for the platform adapters, for native tests of the code
-// that uses them. They note what they are asked, in order, in one shared log;
-// messages shown start with "| ".
+// that uses them. They note what they are asked, in order, in one shared log,
+// each step followed by a space; messages shown start with "| ".
 
 #include "platform/code_page_encoder.h"
 #include "platform/message_presenter.h"
 #include "platform/registry_reader.h"
 #include "platform/shell_link_writer.h"
 
+#include <array>
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tessaly::test {
 
-using CallLog = std::vector<std::string>;
+using CallLog = std::string;
 
 // Values by name, whatever the key.
 class FakeRegistryReader : public RegistryReader {
@@ -24,37 +24,45 @@ public:
     std::map<std::string, std::string> values;
     bool ReadValue(RegistryRoot, const std::string&, const std::string& name,
                    std::string* text) override {
-        const auto found = values.find(name);
-        if (found != values.end()) {
-            *text = found->second;
-        }
-        return found != values.end();
+        const bool found = values.count(name) != 0;
+        *text = found ? values[name] : *text;
+        return found;
     }
 };
 
-// Keeps saved links by path, as "target|arguments|description". Any step
-// ("Open", "SetPath", "SetArguments", "SetDescription", "Save") can be given
-// another result.
+// A shortcut file: target, arguments, description.
+using LinkFile = std::array<std::string, 3>;
+
+// Keeps files by path. Any step ("Open", "SetPath", "GetPath", "SetArguments", "GetArguments",
+// "SetDescription", "GetDescription", "Temporary", "Save", "Load", "Replace")
+// can be given another result; `savedAs` stores other text in a field, as a
+// shell link may.
 class FakeShellLinkWriter : public ShellLinkWriter {
 public:
     explicit FakeShellLinkWriter(CallLog& log) : log(log) {}
     HResult Open(std::unique_ptr<ShellLink>* link) override;
+    HResult CreateTemporary(const std::string& linkFilePath, std::string* path) override;
+    HResult Replace(const std::string& from, const std::string& to) override;
+    // Noted as "Remove", or "Remove(none)" when there was no such file.
+    void Remove(const std::string& path) override {
+        log += files.erase(path) != 0 ? "Remove " : "Remove(none) ";
+    }
     HResult Step(const std::string& step) {
-        log.push_back(step);
+        log += step + " ";
         return results.count(step) != 0 ? results[step] : kOk;
     }
 
     CallLog& log;
     std::map<std::string, HResult> results;
     bool dropsTarget = false;  // takes paths with success, keeps none, as Wine may
-    std::map<std::string, std::string> files;
-    int openLinks = 0;  // opened and not yet released
+    std::map<int, std::string> savedAs;
+    std::map<std::string, LinkFile> files;
 };
 
 class FakeMessagePresenter : public MessagePresenter {
 public:
     explicit FakeMessagePresenter(CallLog& log) : log(log) {}
-    void Show(const std::string& text) override { log.push_back("| " + text); }
+    void Show(const std::string& text) override { log += "| " + text + " "; }
     CallLog& log;
 };
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace tessaly::test {
 
@@ -29,6 +30,24 @@ void RemoveTree(const std::string& path) {
 bool FileExists(const std::string& path) {
     std::error_code error;
     return std::filesystem::exists(Path(path), error);
+}
+
+std::vector<std::string> FileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(Path(folder), error)) {
+        names.push_back(win32::WideToUtf8(entry.path().filename().wstring()));
+    }
+    return names;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream file(Path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(Path(path), std::ios::binary) << bytes;
 }
 
 void RecordExpectedFields(const std::string& expectationsFile,

@@ -11,6 +11,10 @@ namespace tessaly::test {
 bool MakeFolder(const std::string& path);
 void RemoveTree(const std::string& path);
 bool FileExists(const std::string& path);
+// The names in a folder; a file's bytes ("" for none) / writes them.
+std::vector<std::string> FileNames(const std::string& folder);
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
 
 // Appends one record to an expectations file that tests/support/check-lnkinfo.py
 // reads from Linux (its header says what the records hold).

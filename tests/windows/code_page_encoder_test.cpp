@@ -1,6 +1,7 @@
 // Passwords in the ANSI code pages of the systems Tessaly meets, through
-// Wine's real conversion tables. Expected bytes are Python's, not Windows'.
-#include "platform/win32/utf_conversion.h"
+// Wine's real conversion tables, the system's code page given to the encoder
+// as each system would name it, UTF-8 (65001) included. Expected bytes are
+// Python's, not Windows'.
 #include "platform/win32/win32_code_page_encoder.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,9 @@
 namespace tessaly::win32 {
 namespace {
 
-TEST(EncodeInCodePage, SpellsWhatTheCodePageHoldsAndRefusesTheRest) {
+UINT systemCodePage;
+
+TEST(Win32CodePageEncoder, SpellsWhatTheSystemsCodePageHoldsAndRefusesTheRest) {
     const struct {
         UINT codePage;
         const char* text;
@@ -27,12 +30,16 @@ TEST(EncodeInCodePage, SpellsWhatTheCodePageHoldsAndRefusesTheRest) {
         {1252, "ā", std::nullopt},  // best fit would give "a"
         {1252, "密", std::nullopt},
         {1252, "?", "?"},  // a question mark is a character, not a stand-in
-        {CP_UTF8, "密码한국😀", "密码한국😀"},
-        {936, "", ""},
+        // Texts of 0, 1 and 2 units, and more.
+        {65001, "", ""},
+        {65001, "é", "\xC3\xA9"},
+        {65001, "😀", "\xF0\x9F\x98\x80"},
+        {65001, "密码한국", "\xE5\xAF\x86\xE7\xA0\x81\xED\x95\x9C\xEA\xB5\xAD"},
     };
+    Win32CodePageEncoder encoder([] { return systemCodePage; });
     for (const auto& c : cases) {
-        EXPECT_EQ(EncodeInCodePage(Utf8ToWide(c.text), c.codePage), c.bytes)
-            << c.codePage << " " << c.text;
+        systemCodePage = c.codePage;
+        EXPECT_EQ(encoder.Encode(c.text), c.bytes) << c.codePage << " " << c.text;
     }
     // UTF-8 holds every character, but not half of one.
     EXPECT_EQ(EncodeInCodePage(std::wstring(1, L'\xD800'), CP_UTF8), std::nullopt);

@@ -1,7 +1,13 @@
-// Built like Tessaly.exe, with its stack guard. Its exit code tells the
-// hardening tests what happened: `guard` ends with 0 when the canary was
-// seeded, `smash` and `overrun` overrun a stack buffer, by hand and through a
-// checked memcpy, and end with 0 only if they got past it.
+// Built like Tessaly.exe, with its stack guard. Each way of running it does
+// what one hardening measure stops, and ends with 0 only if it got past:
+//   guard    ends with 0 when the canary was seeded;
+//   smash    overruns a stack buffer by hand, past the canary (stack protector);
+//   overrun  overruns a global buffer through strcpy, where no canary lies
+//            (the checked buffer functions of _FORTIFY_SOURCE);
+//   execute  runs code from writable data (no-execute, NX).
+// A fault ends it with the exception's code.
+#include <windows.h>
+
 #include <cstring>
 #include <string>
 
@@ -11,6 +17,13 @@ namespace {
 
 volatile std::size_t runtimeLength = 64;  // unknown to the compiler
 volatile char sink;                       // keeps the buffers in use
+// Overrun within the object, so that only a check that knows the member's
+// size can see it.
+struct {
+    char buffer[16];
+    char spare[64];
+} global;
+unsigned char returnZero[] = {0x31, 0xC0, 0xC3};  // xor eax, eax; ret
 
 __attribute__((noinline)) void SmashStack() {
     char buffer[16];
@@ -20,15 +33,15 @@ __attribute__((noinline)) void SmashStack() {
     sink = buffer[0];
 }
 
-__attribute__((noinline)) void OverrunBuffer(const char* source) {
-    char buffer[16];
-    std::memcpy(buffer, source, runtimeLength);
-    sink = buffer[0];
+LONG WINAPI EndWithExceptionCode(EXCEPTION_POINTERS* exception) {
+    TerminateProcess(GetCurrentProcess(), exception->ExceptionRecord->ExceptionCode);
+    return EXCEPTION_CONTINUE_SEARCH;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    SetUnhandledExceptionFilter(EndWithExceptionCode);
     const std::string what = argc > 1 ? argv[1] : "";
     if (what == "guard") {
         return __stack_chk_guard != nullptr ? 0 : 3;
@@ -36,7 +49,13 @@ int main(int argc, char** argv) {
     if (what == "smash") {
         SmashStack();
     } else if (what == "overrun") {
-        OverrunBuffer(std::string(128, 'y').c_str());
+        std::strcpy(global.buffer, std::string(runtimeLength / 2, 'y').c_str());
+        sink = global.spare[0];
+    } else if (what == "execute") {
+        int (*function)();
+        void* data = returnZero;
+        std::memcpy(&function, &data, sizeof function);
+        return function();
     }
     return 0;
 }

@@ -25,14 +25,13 @@ protected:
     }
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestRoot); }
 
-    // Stores UTF-8 text as UTF-16 with `extraUnits` more units than the text:
-    // 1 for its terminator, 0 for none.
-    void Set(const wchar_t* name, const std::string& text, DWORD type = REG_SZ,
+    // Stores `data` as `type` with `extraUnits` more units than the text: 1
+    // for its terminator, 0 for none.
+    void Set(const wchar_t* name, const std::wstring& data, DWORD type = REG_SZ,
              int extraUnits = 1) {
-        const std::wstring wide = Utf8ToWide(text);
         ASSERT_EQ(
-            RegSetValueExW(key_.get(), name, 0, type, reinterpret_cast<const BYTE*>(wide.c_str()),
-                           static_cast<DWORD>((wide.size() + extraUnits) * 2)),
+            RegSetValueExW(key_.get(), name, 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
+                           static_cast<DWORD>((data.size() + extraUnits) * 2)),
             ERROR_SUCCESS);
     }
     std::optional<std::string> Read(const std::string& name, const char* subkey = "") {
@@ -48,42 +47,51 @@ protected:
     Win32RegistryReader reader_;
 };
 
-TEST_F(RegistryReaderTest, StringValuesComeBackAsUtf8AndAreCleanedForUse) {
-    Set(L"Folder", "C:\\Zoë 𠮷\\正常   登陆\\QQ");
-    EXPECT_EQ(Read("Folder"), "C:\\Zoë 𠮷\\正常   登陆\\QQ");
-    EXPECT_EQ(
-        ReadRegistryText(reader_, RegistryRoot::CurrentUser, "Software\\TessalyTest", "Folder"),
-        "C:\\Zoë 𠮷\\正常登陆\\QQ");
-    // Data stored without a terminator, or with a zero inside, ends in time.
-    Set(L"NoTerminator", "D:\\QQ", REG_SZ, 0);
-    Set(L"EmbeddedZero", std::string("C:\\A\0junk", 9), REG_SZ, 0);
-    EXPECT_EQ(Read("NoTerminator"), "D:\\QQ");
-    EXPECT_EQ(Read("EmbeddedZero"), "C:\\A");
-}
-
-TEST_F(RegistryReaderTest, ExpandableValuesAreExpandedOtherTypesAreNoFolder) {
+TEST_F(RegistryReaderTest, StringValuesComeBackAsUtf8WholeOrNotAtAll) {
     SetEnvironmentVariableW(L"TESSALY_TEST_HOME", L"C:\\users\\Zoë 𠮷");
-    Set(L"Expand", "%TESSALY_TEST_HOME%\\QQ", REG_EXPAND_SZ);
-    Set(L"Plain", "%TESSALY_TEST_HOME%\\QQ", REG_SZ);
-    EXPECT_EQ(Read("Expand"), "C:\\users\\Zoë 𠮷\\QQ");
-    EXPECT_EQ(Read("Plain"), "%TESSALY_TEST_HOME%\\QQ");
-
-    const DWORD number = 0x41424344;  // "DCBA" if taken as text
-    RegSetValueExW(key_.get(), L"Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                   sizeof number);
-    Set(L"Binary", "C:\\QQ", REG_BINARY);
-    Set(L"Multi", "C:\\QQ", REG_MULTI_SZ);
-    for (const char* name : {"Number", "Binary", "Multi", "Missing"}) {
-        EXPECT_EQ(Read(name), std::nullopt) << name;
+    const struct {
+        DWORD type;
+        std::wstring data;
+        int extraUnits;
+        std::optional<std::string> text;  // nullopt: no folder
+    } cases[] = {
+        // Lengths 0, 1, 2 and the limit: 1023 units and the terminator.
+        {REG_SZ, L"", 1, ""},
+        {REG_SZ, L"a", 1, "a"},
+        {REG_SZ, L"\xD842\xDFB7", 1, "\xF0\xA0\xAE\xB7"},
+        {REG_SZ, L"中" + std::wstring(1022, L'x'), 1, "\xE4\xB8\xAD" + std::string(1022, 'x')},
+        {REG_SZ, std::wstring(1024, L'x'), 1, std::nullopt},
+        // A lone surrogate, a pair the wrong way round, half a pair in a
+        // path: nothing may stand in for what is not there.
+        {REG_SZ, L"\xD842", 1, std::nullopt},
+        {REG_SZ, L"\xDFB7\xD842", 1, std::nullopt},
+        {REG_SZ, L"C:\\Zo\xDFB7\\QQ", 1, std::nullopt},
+        // Data without a terminator, or with a zero inside, ends in time.
+        {REG_SZ, L"D:\\QQ", 0, "D:\\QQ"},
+        {REG_SZ, std::wstring(L"C:\\A\0junk", 9), 0, "C:\\A"},
+        {REG_EXPAND_SZ, L"%TESSALY_TEST_HOME%\\QQ", 1,
+         "C:\\users\\Zo\xC3\xAB \xF0\xA0\xAE\xB7\\QQ"},
+        {REG_SZ, L"%TESSALY_TEST_HOME%\\QQ", 1, "%TESSALY_TEST_HOME%\\QQ"},
+        // Other types are no folder, though their bytes may read as text.
+        {REG_DWORD, L"DC", 0, std::nullopt},
+        {REG_BINARY, L"C:\\QQ", 1, std::nullopt},
+        {REG_MULTI_SZ, L"C:\\QQ", 1, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        Set(L"Value", c.data, c.type, c.extraUnits);
+        EXPECT_EQ(Read("Value"), c.text) << c.type << " of " << c.data.size() << " units";
     }
-    EXPECT_EQ(Read("Folder", "\\NoSuchKey"), std::nullopt);
-}
-
-TEST_F(RegistryReaderTest, BufferHoldsExactly1023CharactersAndTheTerminator) {
-    Set(L"Fits", "中" + std::string(1022, 'x'));
-    Set(L"TooLong", std::string(1024, 'x'));
-    EXPECT_EQ(Read("Fits"), "中" + std::string(1022, 'x'));
-    EXPECT_EQ(Read("TooLong"), std::nullopt);
+    EXPECT_EQ(Read("Missing"), std::nullopt);
+    EXPECT_EQ(Read("Value", "\\NoSuchKey"), std::nullopt);
+    // As the program uses it: cleaned, or a failed lookup.
+    Set(L"Value", L"C:\\Zoë 𠮷\\正常   登陆");
+    EXPECT_EQ(
+        ReadRegistryText(reader_, RegistryRoot::CurrentUser, "Software\\TessalyTest", "Value"),
+        "C:\\Zo\xC3\xAB \xF0\xA0\xAE\xB7\\\xE6\xAD\xA3\xE5\xB8\xB8\xE7\x99\xBB\xE9\x99\x86");
+    Set(L"Value", L"C:\\Zo\xD842");
+    EXPECT_EQ(
+        ReadRegistryText(reader_, RegistryRoot::CurrentUser, "Software\\TessalyTest", "Value"),
+        std::nullopt);
 }
 
 TEST_F(RegistryReaderTest, KeysAreOpenedForReadingOnlyAndClosedOnEveryPath) {
