@@ -12,8 +12,8 @@ enum class RegistryRoot {
 // Reads one text value of the registry as UTF-8. Only string values count:
 // REG_SZ as stored, REG_EXPAND_SZ with its environment variables expanded;
 // any other type is a failure, as are a missing key or value, refused access,
-// a value that does not fit the buffer and one that is not well-formed text. Implementations close
-// the key on every path.
+// a value that does not fit the buffer and one that is not well-formed text.
+// Implementations close the key on every path.
 class RegistryReader {
 public:
     virtual ~RegistryReader() = default;
