@@ -259,7 +259,8 @@ TEST_F(LauncherDialogTest, NumbersAndPasswordsOfEveryLengthReachTheShortcut) {
                                                {"1", "p"},
                                                {"12", "pw"},
                                                {"123456789", longest}}) {
-            user.Paste(IDC_QQ_NUMBER, number);
+            user.Paste(IDC_QQ_NUMBER, "");
+            user.Type(IDC_QQ_NUMBER, number);  // each digit lands after the last
             user.Paste(IDC_PASSWORD, password);
             EXPECT_EQ(Create(user), std::vector<std::string>{kSuccess});
             ExpectLink(number, password);
@@ -327,10 +328,10 @@ TEST_F(LauncherDialogTest, AnIllFormedFolderWarnsAndAFolderTheShortcutCannotHold
         // With no folder, choosing one comes first: Enter opens the picker.
         EXPECT_EQ(user.FocusId(), IDC_BROWSE);
         user.Type(IDC_QQ_NUMBER, "50005");
-        user.Type(IDC_PASSWORD, "kept");
         // Yesterday's shortcut, made before any folder was chosen.
         EXPECT_EQ(Create(user), std::vector<std::string>{kSuccess});
         const std::string yesterday = test::ReadBytes(LinkPath(Desktop(), "50005"));
+        user.Type(IDC_PASSWORD, "kept");  // typed since: browsing keeps it
         for (const WPARAM answer : {IDCANCEL, IDOK}) {
             if (answer == IDCANCEL) {
                 SendMessageW(user.dialog(), WM_NEXTDLGCTL,
