@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
     cmake g++ make googletest libgtest-dev libgmock-dev libssl-dev openssl libbenchmark-dev
-    g++-mingw-w64-i686 binutils-mingw-w64-i686
-    wine wine32:i386 xvfb x11-utils imagemagick fonts-wqy-zenhei locales
+    g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+    wine wine32:i386 wine64 xvfb x11-utils imagemagick fonts-wqy-zenhei locales
     liblnk-utils python3 clang-format
     wixl msitools osslsigncode unzip
 )

@@ -1,32 +1,57 @@
 #!/usr/bin/env bash
-# Runs a Windows program under 32-bit Wine in the project's throwaway prefix.
+# Runs a Windows program under Wine in one of the project's throwaway prefixes.
 #
 #   wine-harness.sh PROGRAM.exe [ARGS...]   run a program, exit with its code
 #   wine-harness.sh --stop                  shut the prefix's wineserver and display down
 #   wine-harness.sh --prefix                print the prefix's folder
 #
-# The prefix lives in the build tree (TESSALY_WINEPREFIX, default build/wineprefix),
-# never in ~/.wine. The locale is TESSALY_LOCALE (default zh_CN) in UTF-8; Wine
-# takes each program's ANSI code page from it: zh_CN 936, zh_TW 950, ja_JP 932,
-# en_US 1252.
+# TESSALY_WINE_ARCH picks the Wine: win32 (the default) runs 32-bit programs
+# in a 32-bit prefix; win64 runs 64-bit programs, and 32-bit ones through
+# WoW64 where the machine can run them, in a 64-bit prefix of its own. The
+# loader and server of that architecture are called directly: Debian's
+# `wine` wrapper and the helper scripts that call it pick the 32-bit loader
+# whenever it is installed, even where it cannot run.
+#
+# The prefix lives in the build tree (TESSALY_WINEPREFIX, default
+# build/wineprefix; a 64-bit one gets "-x64" appended), never in ~/.wine. The
+# locale is TESSALY_LOCALE (default zh_CN) in UTF-8; Wine takes each
+# program's ANSI code page from it: zh_CN 936, zh_TW 950, ja_JP 932, en_US 1252.
 # winemenubuilder is disabled: saving a .lnk must not create Linux menu entries.
 # A virtual X display is started on first need and reused until --stop;
 # TESSALY_USE_DISPLAY=1 uses $DISPLAY instead.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=${TESSALY_WINEPREFIX:-$root/build/wineprefix}
-export WINEARCH=win32
+prefix=${TESSALY_WINEPREFIX:-$root/build/wineprefix}
+unset WINELOADER
+case ${TESSALY_WINE_ARCH:-win32} in
+    win32)
+        loader=/usr/lib/wine/wine
+        export WINESERVER=/usr/lib/wine/wineserver32
+        ;;
+    win64)
+        loader=/usr/lib/wine/wine64
+        export WINESERVER=/usr/lib/wine/wineserver64
+        # The loader a 64-bit process starts a 32-bit one with is this name
+        # without its "64".
+        export WINELOADER=$loader
+        prefix=$prefix-x64
+        ;;
+    *)
+        echo "wine-harness: TESSALY_WINE_ARCH must be win32 or win64, not '$TESSALY_WINE_ARCH'" >&2
+        exit 2
+        ;;
+esac
+export WINEPREFIX=$prefix WINEARCH=${TESSALY_WINE_ARCH:-win32}
 export WINEDEBUG=${TESSALY_WINEDEBUG:--all}
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 export LANG=${TESSALY_LOCALE:-zh_CN}.UTF-8 LC_ALL=${TESSALY_LOCALE:-zh_CN}.UTF-8
-unset WINELOADER WINESERVER
 
 display_file=$WINEPREFIX.display
 
 stop() {
     if [ -d "$WINEPREFIX" ]; then
-        wineserver -k 2>/dev/null || true
+        "$WINESERVER" -k 2>/dev/null || true
     fi
     if [ -f "$display_file" ]; then
         read -r _ pid <"$display_file" || true
@@ -79,27 +104,29 @@ unlink_profile_folders() {
 make_prefix() {
     [ -f "$WINEPREFIX/.tessaly-ready" ] && return
     mkdir -p "$(dirname "$WINEPREFIX")"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
+    if ! "$loader" wineboot -i >/dev/null 2>&1 || ! "$WINESERVER" -w; then
+        echo "wine-harness: $loader could not make the prefix $WINEPREFIX" >&2
+        exit 1
+    fi
     unlink_profile_folders
     # A stand-in browser records every address it is asked to open, so tests
     # never start a real one.
     local recorder_dir=$WINEPREFIX/drive_c/tessaly-test
     mkdir -p "$recorder_dir"
     cp "$root/tests/support/record-url.cmd" "$recorder_dir/record-url.cmd"
-    wine reg add 'HKCR\http\shell\open\command' /ve /d 'C:\tessaly-test\record-url.cmd "%1"' /f >/dev/null 2>&1
-    wine reg add 'HKCR\https\shell\open\command' /ve /d 'C:\tessaly-test\record-url.cmd "%1"' /f >/dev/null 2>&1
+    "$loader" reg add 'HKCR\http\shell\open\command' /ve /d 'C:\tessaly-test\record-url.cmd "%1"' /f >/dev/null 2>&1
+    "$loader" reg add 'HKCR\https\shell\open\command' /ve /d 'C:\tessaly-test\record-url.cmd "%1"' /f >/dev/null 2>&1
     # Xvfb runs no window manager: Wine draws the frames itself, and closing a
     # window does not wait for a manager that will never answer.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # The dialogs ask for 宋体 (SimSun); the bitmap-hinted face of the installed
     # Chinese font draws it without clipped glyphs at 9 points.
     local face
     for face in 宋体 SimSun; do
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" \
+        "$loader" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" \
             /d 'WenQuanYi Zen Hei Sharp' /f >/dev/null 2>&1
     done
-    wineserver -w
+    "$WINESERVER" -w
     touch "$WINEPREFIX/.tessaly-ready"
 }
 
@@ -119,4 +146,4 @@ if [ "${TESSALY_USE_DISPLAY:-}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
     start_display
 fi
 make_prefix
-exec wine "$@"
+exec "$loader" "$@"

@@ -109,8 +109,9 @@ protected:
 // What a screen reader says for a control: its accessible name.
 std::string AccessibleName(HWND control) {
     win32::ComPtr<IAccessible> accessible;
-    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
-                                          reinterpret_cast<void**>(accessible.put())))) {
+    // The interface ID from the header, through IID_PPV_ARGS: MinGW-w64's
+    // 64-bit liboleacc.a links IID_IAccessible as an import thunk, not as data.
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_PPV_ARGS(accessible.put())))) {
         return "(no accessible object)";
     }
     VARIANT self;

@@ -35,6 +35,10 @@ MUTANTS = [
     ("quotes-kept", "platform/registry_lookups.cpp", "folder.front() == '\"'", "folder.front() == '\\''"),
     ("key-all-access", "platform/win32/win32_registry_reader.cpp", "0, KEY_READ, key.receive()",
      "0, KEY_ALL_ACCESS, key.receive()"),
+    # A 32-bit program on 64-bit Windows reading the 64-bit view: caught by the
+    # WoW64 run, which only the 32-bit path has.
+    ("registry-64-bit-view", "platform/win32/win32_registry_reader.cpp", "0, KEY_READ, key.receive()",
+     "0, KEY_READ | KEY_WOW64_64KEY, key.receive()"),
     ("any-type-taken", "platform/win32/win32_registry_reader.cpp",
      "type != REG_SZ && type != REG_EXPAND_SZ", "false"),
     ("not-expanded", "platform/win32/win32_registry_reader.cpp", "if (type == REG_EXPAND_SZ) {", "if (false) {"),

@@ -10,7 +10,8 @@ mutants, so each run rebuilds only what the fault touched. The unmutated copy
 must pass first. A mutant is caught when the test command fails (it stops at
 the first failing level) or runs past the time limit; one that does not even
 build is a fault of the mutant, not a catch. Results also go to
-DIR/results.tsv as they come.
+DIR/results.tsv as they come. With TESSALY_WINE_ARCH=win64 in the
+environment, the test command takes its 64-bit path for every run.
 """
 import argparse
 import os

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Checks the release properties of Tessaly.exe from its PE header and imports.
 
-Usage: check-pe.py PATH-OF-Tessaly.exe
+Usage: check-pe.py PATH-OF-Tessaly.exe i386|x86-64
 
+- The architecture: the shipped program is i386; the 64-bit build of the
+  same sources, a test vehicle, is x86-64.
 - Hardening: NX compatible, dynamic base with a relocation table, terminal
   server aware.
 - Reproducible: no link time stamp.
@@ -13,6 +15,7 @@ Usage: check-pe.py PATH-OF-Tessaly.exe
 """
 import os
 import re
+import struct
 import subprocess
 import sys
 
@@ -24,12 +27,24 @@ NEWER_THAN_WINDOWS_7 = {"GetDpiForWindow", "GetSystemMetricsForDpi", "GetDpiForS
                         "AdjustWindowRectExForDpi", "SetThreadDpiAwarenessContext"}
 FLAGS = {0x0040: "DYNAMIC_BASE", 0x0100: "NX_COMPAT", 0x8000: "TERMINAL_SERVER_AWARE"}
 MAX_SIZE = 300 * 1024
+# The machine field of the PE header, and the objdump that reads that machine.
+MACHINES = {"i386": (0x014C, "i686-w64-mingw32-objdump"), "x86-64": (0x8664, "x86_64-w64-mingw32-objdump")}
+
+
+def machine_of(exe):
+    with open(exe, "rb") as f:
+        data = f.read(4096)
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    return struct.unpack_from("<H", data, pe + 4)[0] if data[pe:pe + 4] == b"PE\0\0" else None
 
 
 def main():
-    exe = sys.argv[1]
-    dump = subprocess.run(["i686-w64-mingw32-objdump", "-p", exe], check=True,
-                          capture_output=True, text=True).stdout
+    exe, wanted = sys.argv[1], sys.argv[2]
+    machine, objdump = MACHINES[wanted]
+    if machine_of(exe) != machine:
+        print(f"FAIL {exe} is not an {wanted} image (machine {machine_of(exe)!r})")
+        return 1
+    dump = subprocess.run([objdump, "-p", exe], check=True, capture_output=True, text=True).stdout
     problems = []
 
     characteristics = int(re.search(r"^DllCharacteristics\s+([0-9a-fA-F]+)", dump, re.M).group(1), 16)

@@ -9,6 +9,8 @@
 #include <sddl.h>
 #include <windows.h>
 
+#include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace tessaly::win32 {
@@ -129,6 +131,46 @@ TEST_F(RegistryReaderTest, KeysAreOpenedForReadingOnlyAndClosedOnEveryPath) {
         Read("Missing");                // the query fails after the open
     }
     EXPECT_LT(probeHandle(), before + 64);
+}
+
+// On 64-bit Windows a 32-bit program's HKEY_LOCAL_MACHINE\SOFTWARE is the
+// 32-bit view (WOW6432Node), where a 32-bit client's installer records its
+// folder; a 64-bit program sees the 64-bit view. The reader must see the view
+// of its own bitness, never ask for the other.
+TEST(RegistryViews, TheReaderSeesTheViewOfItsOwnBitness) {
+    BOOL wow64 = FALSE;
+    IsWow64Process(GetCurrentProcess(), &wow64);
+    const bool is64 = sizeof(void*) == 8;
+    if (!is64 && !wow64) {
+        GTEST_SKIP()
+            << "a 32-bit system has one registry view; the run in a 64-bit prefix checks it";
+    }
+    std::printf("a %d-bit program: it reads the %s view\n", is64 ? 64 : 32,
+                is64 ? "64-bit" : "32-bit");
+    constexpr wchar_t kViews[] = L"SOFTWARE\\TessalyTest";
+    const struct {
+        REGSAM view;
+        const wchar_t* name;
+    } written[] = {{KEY_WOW64_32KEY, L"Only32"}, {KEY_WOW64_64KEY, L"Only64"}};
+    for (const auto& [view, name] : written) {
+        ScopedRegKey key;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kViews, 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                                  nullptr, key.receive(), nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExW(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(name),
+                       static_cast<DWORD>((wcslen(name) + 1) * sizeof(wchar_t)));
+    }
+    Win32RegistryReader reader;
+    std::string text;
+    const bool read32 =
+        reader.ReadValue(RegistryRoot::LocalMachine, "SOFTWARE\\TessalyTest", "Only32", &text);
+    const bool read64 =
+        reader.ReadValue(RegistryRoot::LocalMachine, "SOFTWARE\\TessalyTest", "Only64", &text);
+    EXPECT_EQ(read32, !is64);
+    EXPECT_EQ(read64, is64);
+    for (const auto& entry : written) {
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kViews, entry.view, 0);
+    }
 }
 
 }  // namespace
