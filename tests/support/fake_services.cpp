@@ -6,50 +6,51 @@ namespace {
 
 class FakeShellLink : public ShellLink {
 public:
-    explicit FakeShellLink(FakeShellLinkWriter& writer) : writer_(writer) {}
-    ~FakeShellLink() override { writer_.log += "Release "; }
+    explicit FakeShellLink(FakeShellLinkWriter& writer) : writer_(writer) { ++writer_.openLinks; }
+    ~FakeShellLink() override { --writer_.openLinks; }
 
     // A doubled separator is taken as one, as the shell does.
     HResult SetPath(const std::string& text) override {
-        std::string path = text;
+        std::string path = writer_.dropsTarget ? "" : text;
         for (std::size_t at; (at = path.find("\\\\")) != std::string::npos;) {
             path.erase(at, 1);
         }
-        return Set(0, writer_.dropsTarget ? "" : path, "SetPath");
+        return Set(0, path, "SetPath");
     }
-    HResult GetPath(std::string* text) override { return Get(0, text, "GetPath"); }
     HResult SetArguments(const std::string& text) override { return Set(1, text, "SetArguments"); }
-    HResult GetArguments(std::string* text) override { return Get(1, text, "GetArguments"); }
     HResult SetDescription(const std::string& text) override {
         return Set(2, text, "SetDescription");
     }
-    HResult GetDescription(std::string* text) override { return Get(2, text, "GetDescription"); }
+    HResult GetPath(std::string* text) override { return Get(0, text); }
+    HResult GetArguments(std::string* text) override { return Get(1, text); }
+    HResult GetDescription(std::string* text) override { return Get(2, text); }
     HResult Save(const std::string& path) override {
-        const HResult hr = writer_.Step("Save");
-        if (Succeeded(hr)) {
-            writer_.files[path] = fields_;
-            for (const auto& [field, text] : writer_.savedAs) {
-                writer_.files[path][field] = text;
-            }
+        LinkFile saved = fields_;
+        for (const auto& [field, text] : writer_.savedAs) {
+            saved[field] = text;
         }
-        return hr;
+        return Step("Save", [&] { writer_.files[path] = saved; });
     }
     HResult Load(const std::string& path) override {
-        const HResult hr = writer_.Step("Load");
-        if (Succeeded(hr)) {
-            fields_ = writer_.files[path];
-        }
-        return hr;
+        return Step("Load", [&] { fields_ = writer_.files.at(path); });
     }
 
 private:
+    template <class Effect>
+    HResult Step(const char* step, Effect effect) {
+        const HResult hr = writer_.Result(step);
+        if (Succeeded(hr)) {
+            effect();
+        }
+        return hr;
+    }
     HResult Set(int field, const std::string& text, const char* step) {
         fields_[field] = text;
-        return writer_.Step(step);
+        return writer_.Result(step);
     }
-    HResult Get(int field, std::string* text, const char* step) {
+    HResult Get(int field, std::string* text) {
         *text = fields_[field];
-        return writer_.Step(step);
+        return kOk;
     }
 
     FakeShellLinkWriter& writer_;
@@ -59,7 +60,7 @@ private:
 }  // namespace
 
 HResult FakeShellLinkWriter::Open(std::unique_ptr<ShellLink>* link) {
-    const HResult hr = Step("Open");
+    const HResult hr = Result("Open");
     if (Succeeded(hr)) {
         *link = std::make_unique<FakeShellLink>(*this);
     }
@@ -67,7 +68,7 @@ HResult FakeShellLinkWriter::Open(std::unique_ptr<ShellLink>* link) {
 }
 
 HResult FakeShellLinkWriter::CreateTemporary(const std::string& linkFilePath, std::string* path) {
-    const HResult hr = Step("Temporary");
+    const HResult hr = Result("Temporary");
     if (Succeeded(hr)) {
         *path = linkFilePath.substr(0, linkFilePath.rfind('\\') + 1) + "~000001.tmp";
         files[*path] = {};
@@ -76,11 +77,23 @@ HResult FakeShellLinkWriter::CreateTemporary(const std::string& linkFilePath, st
 }
 
 HResult FakeShellLinkWriter::Replace(const std::string& from, const std::string& to) {
-    const HResult hr = Step("Replace");
+    const HResult hr = Result("Replace");
     if (Succeeded(hr)) {
         files[to] = files.extract(from).mapped();
     }
     return hr;
+}
+
+std::optional<std::string> FakeCodePageEncoder::Encode(const std::string& utf8) {
+    std::string bytes;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead >= 0x80 && (lead > 0xC3 || lead < 0xC2 || i + 1 == utf8.size())) {
+            return std::nullopt;
+        }
+        bytes += lead < 0x80 ? utf8[i] : static_cast<char>((lead & 0x03) << 6 | (utf8[++i] & 0x3F));
+    }
+    return bytes;
 }
 
 }  // namespace tessaly::test

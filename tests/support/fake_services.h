@@ -1,8 +1,7 @@
 #pragma once
 
 // In-memory stand-ins for the platform adapters, for native tests of the code
-// that uses them. They note what they are asked, in order, in one shared log,
-// each step followed by a space; messages shown start with "| ".
+// that uses them: they keep files and messages, the outcomes a user meets.
 
 #include "platform/code_page_encoder.h"
 #include "platform/message_presenter.h"
@@ -13,10 +12,9 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tessaly::test {
-
-using CallLog = std::string;
 
 // Values by name, whatever the key.
 class FakeRegistryReader : public RegistryReader {
@@ -33,47 +31,44 @@ public:
 // A shortcut file: target, arguments, description.
 using LinkFile = std::array<std::string, 3>;
 
-// Keeps files by path. Any step ("Open", "SetPath", "GetPath", "SetArguments", "GetArguments",
-// "SetDescription", "GetDescription", "Temporary", "Save", "Load", "Replace")
-// can be given another result; `savedAs` stores other text in a field, as a
-// shell link may.
+// Keeps files by path. Any step ("Open", "SetPath", "SetArguments",
+// "SetDescription", "Temporary", "Save", "Load", "Replace") can be given
+// another result; `savedAs` stores other text in a field, as a shell link may.
 class FakeShellLinkWriter : public ShellLinkWriter {
 public:
-    explicit FakeShellLinkWriter(CallLog& log) : log(log) {}
     HResult Open(std::unique_ptr<ShellLink>* link) override;
     HResult CreateTemporary(const std::string& linkFilePath, std::string* path) override;
     HResult Replace(const std::string& from, const std::string& to) override;
-    // Noted as "Remove", or "Remove(none)" when there was no such file.
-    void Remove(const std::string& path) override {
-        log += files.erase(path) != 0 ? "Remove " : "Remove(none) ";
-    }
-    HResult Step(const std::string& step) {
-        log += step + " ";
-        return results.count(step) != 0 ? results[step] : kOk;
-    }
+    void Remove(const std::string& path) override { files.erase(path); }
+    HResult Result(const std::string& step) { return results.count(step) ? results[step] : kOk; }
 
-    CallLog& log;
     std::map<std::string, HResult> results;
     bool dropsTarget = false;  // takes paths with success, keeps none, as Wine may
     std::map<int, std::string> savedAs;
     std::map<std::string, LinkFile> files;
+    int openLinks = 0;  // shell link objects alive now
 };
 
+// Keeps the texts shown, and with fake links, notes a message shown while a
+// shell link object was alive: its modal loop must not hold one.
 class FakeMessagePresenter : public MessagePresenter {
 public:
-    explicit FakeMessagePresenter(CallLog& log) : log(log) {}
-    void Show(const std::string& text) override { log += "| " + text + " "; }
-    CallLog& log;
+    explicit FakeMessagePresenter(const FakeShellLinkWriter* links = nullptr) : links_(links) {}
+    void Show(const std::string& text) override {
+        shown.push_back(links_ != nullptr && links_->openLinks != 0 ? "(link alive) " + text
+                                                                    : text);
+    }
+    std::vector<std::string> shown;
+
+private:
+    const FakeShellLinkWriter* links_;
 };
 
-// Spells a text "in the code page" as "cp:" + the text, so a test can tell
-// which form reached the hash; refuses every text when `holdsNothing`.
+// Spells a text in Latin-1, a code page of its own bytes: ASCII stays as it
+// is, "ä" becomes one byte, and anything beyond U+00FF cannot be spelled.
 class FakeCodePageEncoder : public CodePageEncoder {
 public:
-    bool holdsNothing = false;
-    std::optional<std::string> Encode(const std::string& utf8) override {
-        return holdsNothing ? std::nullopt : std::optional<std::string>("cp:" + utf8);
-    }
+    std::optional<std::string> Encode(const std::string& utf8) override;
 };
 
 }  // namespace tessaly::test

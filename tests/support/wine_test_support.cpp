@@ -50,12 +50,13 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(Path(path), std::ios::binary) << bytes;
 }
 
-void RecordExpectedFields(const std::string& expectationsFile,
-                          const std::vector<std::string>& fields) {
+void RecordGolden(const std::string& expectationsFile, const std::string& folder,
+                  const GoldenShortcut& row) {
     // Fields end with the ASCII unit separator and records with the record
     // separator: neither can be in a path, a command line or a description.
     std::ofstream file(Path(expectationsFile), std::ios::binary | std::ios::app);
-    for (const std::string& field : fields) {
+    for (const std::string& field :
+         {folder + "\\" + row.fileName, row.target, row.arguments, DescriptionOf(row)}) {
         file << field << '\x1f';
     }
     file << '\x1e';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/golden_shortcuts.h"
+
 #include <string>
 #include <vector>
 
@@ -16,9 +18,10 @@ std::vector<std::string> FileNames(const std::string& folder);
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 
-// Appends one record to an expectations file that tests/support/check-lnkinfo.py
-// reads from Linux (its header says what the records hold).
-void RecordExpectedFields(const std::string& expectationsFile,
-                          const std::vector<std::string>& fields);
+// Appends the shortcut `row` names in `folder`, with the fields the table
+// spells, to an expectations file that tests/support/check-lnkinfo.py reads
+// from Linux.
+void RecordGolden(const std::string& expectationsFile, const std::string& folder,
+                  const GoldenShortcut& row);
 
 }  // namespace tessaly::test

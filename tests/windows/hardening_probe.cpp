@@ -3,8 +3,7 @@
 //   guard    ends with 0 when the canary was seeded;
 //   smash    overruns a stack buffer by hand, past the canary (stack protector);
 //   overrun  overruns a global buffer through strcpy, where no canary lies
-//            (the checked buffer functions of _FORTIFY_SOURCE);
-//   execute  runs code from writable data (no-execute, NX).
+//            (the checked buffer functions of _FORTIFY_SOURCE).
 // A fault ends it with the exception's code.
 #include <windows.h>
 
@@ -23,7 +22,6 @@ struct {
     char buffer[16];
     char spare[64];
 } global;
-unsigned char returnZero[] = {0x31, 0xC0, 0xC3};  // xor eax, eax; ret
 
 __attribute__((noinline)) void SmashStack() {
     char buffer[16];
@@ -51,11 +49,6 @@ int main(int argc, char** argv) {
     } else if (what == "overrun") {
         std::strcpy(global.buffer, std::string(runtimeLength / 2, 'y').c_str());
         sink = global.spare[0];
-    } else if (what == "execute") {
-        int (*function)();
-        void* data = returnZero;
-        std::memcpy(&function, &data, sizeof function);
-        return function();
     }
     return 0;
 }

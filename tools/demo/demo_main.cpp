@@ -7,6 +7,7 @@
 //     tessaly_demo.exe TESSALY.exe SCREENSHOT.bmp
 #include "platform/win32/utf_conversion.h"
 #include "resources/resource.h"
+#include "tools/driver/window_driver.h"
 
 #include <windows.h>
 
@@ -16,70 +17,7 @@
 namespace {
 
 using tessaly::win32::Utf8ToWide;
-using tessaly::win32::WideToUtf8;
-
-constexpr int kMessageBoxTextId = 0xFFFF;  // the static that holds a message box's text
-
-// WM_GETTEXT, not GetWindowText: for another process's window the latter
-// gives a cached caption, never a control's text.
-std::string Text(HWND window) {
-    wchar_t text[1024] = {};
-    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-    return WideToUtf8(text);
-}
-
-bool IsMessageBox(HWND window) {
-    return GetDlgItem(window, kMessageBoxTextId) != nullptr;
-}
-
-struct Search {
-    DWORD process;
-    bool messageBoxOnly;
-    HWND found;
-};
-
-BOOL CALLBACK FindWindowOf(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->process && IsWindowVisible(window) &&
-        (!search->messageBoxOnly || IsMessageBox(window))) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The program's first visible window (a message box, if `messageBoxOnly`),
-// waited for up to 20 s.
-HWND WaitForWindow(DWORD process, bool messageBoxOnly) {
-    for (int attempt = 0; attempt < 400; ++attempt) {
-        Search search{process, messageBoxOnly, nullptr};
-        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            return search.found;
-        }
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-// Prints a message box's text and answers it; returns the text.
-std::string Answer(HWND box) {
-    const std::string text = Text(GetDlgItem(box, kMessageBoxTextId));
-    std::printf("message: %s\n", text.c_str());
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    while (IsWindow(box)) {
-        Sleep(50);
-    }
-    return text;
-}
-
-void Type(HWND dialog, int id, const char* text) {
-    for (const wchar_t unit : Utf8ToWide(text)) {
-        SendMessageW(GetDlgItem(dialog, id), WM_CHAR, unit, 1);
-    }
-}
+namespace driver = tessaly::driver;
 
 // The window's picture as a 24-bit BMP, read off the screen.
 void SaveBitmap(HWND window, const std::string& path) {
@@ -141,27 +79,27 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "could not start %s\n", argv[1]);
         return 1;
     }
-    // A missing install folder is reported before the dialog shows.
-    HWND dialog = WaitForWindow(process.dwProcessId, false);
-    while (dialog != nullptr && IsMessageBox(dialog)) {
-        Answer(dialog);
-        dialog = WaitForWindow(process.dwProcessId, false);
+    // A missing install folder is reported before the dialog shows. The
+    // program may take a while to start under Wine: 20 s for its first window.
+    const driver::WindowList windows = driver::WindowsOfProcess(process.dwProcessId);
+    const auto any = [](HWND) { return true; };
+    HWND dialog = driver::WaitForWindow(windows, any, 20);
+    while (dialog != nullptr && driver::IsMessageBox(dialog)) {
+        std::printf("message: %s\n", driver::Answer(dialog).text.c_str());
+        dialog = driver::WaitForWindow(windows, any);
     }
     std::string outcome;
     if (dialog != nullptr) {
-        std::printf("dialog: %s\n", Text(dialog).c_str());
-        Type(dialog, IDC_QQ_NUMBER, "123456789");
-        Type(dialog, IDC_PASSWORD, "demo-password");
+        std::printf("dialog: %s\n", driver::Text(dialog).c_str());
+        driver::Type(GetDlgItem(dialog, IDC_QQ_NUMBER), "123456789");
+        driver::Type(GetDlgItem(dialog, IDC_PASSWORD), "demo-password");
         Sleep(500);  // let the typing be painted
         SaveBitmap(dialog, argv[2]);
         PostMessageW(GetDlgItem(dialog, IDC_CREATE_SHORTCUT), BM_CLICK, 0, 0);
         // Boxes until the outcome, which begins "生成" whether it went well or not.
-        while (outcome.rfind("生成", 0) != 0) {
-            HWND box = WaitForWindow(process.dwProcessId, true);
-            if (box == nullptr) {
-                break;
-            }
-            outcome = Answer(box);
+        for (const driver::MessageBoxSeen& box : driver::AnswerBoxesUntil(windows, "生成")) {
+            std::printf("message: %s\n", box.text.c_str());
+            outcome = box.text;
         }
         PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);  // "退出"
     }

@@ -1,0 +1,132 @@
+#!/usr/bin/env python3
+"""Checks what Tessaly.exe is, from its PE header, imports and resources.
+
+Usage: check-exe.py Tessaly.exe i386|x86-64 [TESTED.exe]
+
+- The architecture: the shipped program is i386; the 64-bit build of the
+  same sources, a test vehicle, is x86-64. Each is read by the binutils of
+  its own architecture.
+- Hardening: NX compatible, dynamic base with a relocation table, terminal
+  server aware. Reproducible: no link time stamp. At most 300 KB.
+- Imports only from Windows' own DLLs, none that Windows 7 lacks, and no ANSI
+  ("...A") function from USER32, SHELL32 or ADVAPI32: text crosses into
+  Windows only as UTF-16.
+- Its manifest asks for common controls 6, the invoking user's rights and
+  per-monitor DPI awareness (v2 on Windows 10, dpiAware on 7 and 8.1).
+- With TESTED.exe, the 64-bit build the dialog tests ran where 32-bit programs
+  cannot run: both hold the same dialogs, strings, icons and version block;
+  only the manifest's processor architecture, which must match each build's
+  common controls, may differ.
+"""
+import os
+import re
+import struct
+import subprocess
+import sys
+import tempfile
+
+SYSTEM_DLLS = {"advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "ole32.dll",
+               "shell32.dll", "user32.dll"}
+UNICODE_ONLY_DLLS = {"advapi32.dll", "shell32.dll", "user32.dll"}
+# Per-monitor DPI functions of Windows 10: looked up at run time instead.
+NEWER_THAN_WINDOWS_7 = {"GetDpiForWindow", "GetSystemMetricsForDpi", "GetDpiForSystem",
+                        "AdjustWindowRectExForDpi", "SetThreadDpiAwarenessContext"}
+FLAGS = {0x0040: "DYNAMIC_BASE", 0x0100: "NX_COMPAT", 0x8000: "TERMINAL_SERVER_AWARE"}
+MAX_SIZE = 300 * 1024
+MACHINES = {0x014C: ("i386", "i686-w64-mingw32-"), 0x8664: ("x86-64", "x86_64-w64-mingw32-")}
+RT_MANIFEST = 24
+MANIFEST_LINES = [
+    b'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"',
+    b'<requestedExecutionLevel level="asInvoker" uiAccess="false"/>',
+    b'<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>',
+    b'<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">'
+    b'PerMonitorV2, PerMonitor</dpiAwareness>',
+]
+
+
+def tools(exe):
+    """The architecture's name and binutils prefix, from the PE header's machine field."""
+    with open(exe, "rb") as f:
+        head = f.read(4096)
+    pe = struct.unpack_from("<I", head, 0x3C)[0]
+    return MACHINES.get(struct.unpack_from("<H", head, pe + 4)[0] if head[pe:pe + 4] == b"PE\0\0" else 0,
+                        ("not a PE image", None))
+
+
+def header_problems(exe):
+    dump = subprocess.run([tools(exe)[1] + "objdump", "-p", exe], check=True, capture_output=True,
+                          text=True).stdout
+    characteristics = int(re.search(r"^DllCharacteristics\s+([0-9a-fA-F]+)", dump, re.M).group(1), 16)
+    problems = [f"{name} not set" for bit, name in FLAGS.items() if not characteristics & bit]
+    if "PE File Base Relocations" not in dump:
+        problems.append("no relocation table: the image cannot be moved")
+    stamp = re.search(r"^Time/Date\s+(.*)$", dump, re.M).group(1)
+    if "1970" not in stamp:
+        problems.append(f"link time stamp {stamp!r}")
+    if os.path.getsize(exe) > MAX_SIZE:
+        problems.append(f"{os.path.getsize(exe)} bytes, over {MAX_SIZE}")
+    dll = None
+    for line in dump.splitlines():
+        if match := re.match(r"\s*DLL Name: (\S+)", line):
+            dll = match.group(1).lower()
+            if dll not in SYSTEM_DLLS:
+                problems.append(f"imports {dll}, not a system DLL")
+        elif match := re.match(r"\s+[0-9a-f]+\s+\d+\s+(\w+)$", line):
+            if dll in UNICODE_ONLY_DLLS and match.group(1).endswith("A"):
+                problems.append(f"{dll} {match.group(1)} takes ANSI text")
+            if match.group(1) in NEWER_THAN_WINDOWS_7:
+                problems.append(f"imports {match.group(1)}, which Windows 7 lacks")
+    return problems
+
+
+def name_or_id(data, at):
+    """A .res type or name field: 0xFFFF and a number, or a UTF-16 text."""
+    if struct.unpack_from("<H", data, at)[0] == 0xFFFF:
+        return struct.unpack_from("<H", data, at + 2)[0], at + 4
+    end = at
+    while data[end:end + 2] != b"\0\0":
+        end += 2
+    return data[at:end].decode("utf-16-le"), end + 2
+
+
+def resources(exe):
+    """{(type, name): bytes} of the exe, through a .res file."""
+    with tempfile.TemporaryDirectory() as folder:
+        res = os.path.join(folder, "resources.res")
+        subprocess.run([tools(exe)[1] + "windres", "-i", exe, "-O", "res", "-o", res], check=True)
+        with open(res, "rb") as f:
+            data = f.read()
+    found, at = {}, 0
+    while at + 8 <= len(data):
+        size, header = struct.unpack_from("<II", data, at)
+        kind, after = name_or_id(data, at + 8)
+        if size:
+            found[(kind, name_or_id(data, after)[0])] = data[at + header:at + header + size]
+        at = (at + header + size + 3) & ~3
+    return found
+
+
+def main():
+    exe, wanted = sys.argv[1:3]
+    if tools(exe)[0] != wanted:
+        print(f"FAIL {exe} is {tools(exe)[0]}, not {wanted}")
+        return 1
+    problems = header_problems(exe)
+    shipped = resources(exe)
+    manifest = b"".join(data for (kind, _), data in shipped.items() if kind == RT_MANIFEST)
+    problems += [f"the manifest lacks {line.decode()}" for line in MANIFEST_LINES if line not in manifest]
+    if len(sys.argv) > 3:
+        tested = resources(sys.argv[3])
+        problems += [f"resource {key} is in one build only" for key in set(shipped) ^ set(tested)]
+        for key in set(shipped) & set(tested):
+            theirs = tested[key].replace(b'"amd64"', b'"x86"') if key[0] == RT_MANIFEST else tested[key]
+            if shipped[key] != theirs:
+                problems.append(f"resource {key} differs")
+    for problem in problems:
+        print("FAIL", problem)
+    print(f"{exe}: {os.path.getsize(exe)} bytes, {len(shipped)} resources, {len(problems)} problem(s)")
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

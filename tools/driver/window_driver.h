@@ -1,0 +1,49 @@
+#pragma once
+
+// Plays a user against Tessaly's windows from outside its code: finds them,
+// waits for them, types into them and answers their message boxes. The
+// demonstration drives Tessaly.exe with it from another process, the dialog
+// tests drive the dialogs in their own process from a second thread.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tessaly::driver {
+
+// The windows to look among: the visible top-level windows of a thread or of
+// a process, as they are at the time of the call.
+using WindowList = std::function<std::vector<HWND>()>;
+WindowList WindowsOfThread(DWORD thread);
+WindowList WindowsOfProcess(DWORD process);
+
+// Calls `done` every 50 ms for up to `seconds`; true once it said so.
+bool WaitFor(const std::function<bool()>& done, int seconds = 10);
+// The first of `windows` that is `wanted`, waited for; nullptr if none came.
+HWND WaitForWindow(const WindowList& windows, const std::function<bool(HWND)>& wanted,
+                   int seconds = 10);
+void WaitUntilGone(HWND window);
+
+// A window's whole text, through WM_GETTEXT, which reads another process's
+// controls too.
+std::string Text(HWND window);
+// Types `text` a character at a time where the caret is.
+void Type(HWND control, const std::string& text);
+
+bool IsMessageBox(HWND window);
+// A message box as the user saw it before answering it.
+struct MessageBoxSeen {
+    std::string text;
+    HWND owner;
+    bool ownerEnabled;  // a modal box disables the window it belongs to
+};
+// Presses OK and waits until the box is gone.
+MessageBoxSeen Answer(HWND box);
+// Answers message boxes among `windows`, one after another, up to the first
+// whose text starts with `lastPrefix` (or until none comes).
+std::vector<MessageBoxSeen> AnswerBoxesUntil(const WindowList& windows,
+                                             const std::string& lastPrefix);
+
+}  // namespace tessaly::driver
