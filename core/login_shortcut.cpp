@@ -14,10 +14,16 @@ std::string TargetPathFor(const LoginRequest& request) {
     return request.installFolder + "\\QQ.exe";
 }
 
-std::string ClientArgumentsFor(const LoginRequest& request, const std::string& passwordBytes) {
-    return " /START QQUIN:" + request.qqNumber + " " +
-           "PWDHASH:" + EncodePasswordHash(passwordBytes) +
-           " /STAT:" + StatusCode(request.loginMode);
+SecretText ClientArgumentsFor(const LoginRequest& request, const SecretText& passwordBytes) {
+    SecretText arguments;
+    arguments += " /START QQUIN:";
+    arguments += request.qqNumber;
+    arguments += " ";
+    arguments += "PWDHASH:";
+    arguments += EncodePasswordHash(passwordBytes).view();
+    arguments += " /STAT:";
+    arguments += StatusCode(request.loginMode);
+    return arguments;
 }
 
 std::string DescriptionFor(const std::string& linkName) {
@@ -29,7 +35,7 @@ std::string LinkFilePathFor(const std::string& desktopFolder, const std::string&
 }
 
 LoginShortcut ComposeLoginShortcut(const LoginRequest& request, const std::string& desktopFolder,
-                                   const std::string& passwordBytes) {
+                                   const SecretText& passwordBytes) {
     LoginShortcut shortcut;
     shortcut.linkName = LinkNameFor(request);
     shortcut.targetPath = TargetPathFor(request);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/secret_text.h"
+
 #include <string>
 
 namespace tessaly {
@@ -8,7 +10,7 @@ namespace tessaly {
 struct LoginRequest {
     std::string installFolder;  // used as is: no separator added or removed
     std::string qqNumber;
-    std::string password;
+    SecretText password;
     int loginMode = 1;  // a LoginMode value
 };
 
@@ -16,7 +18,7 @@ struct LoginRequest {
 struct LoginShortcut {
     std::string linkName;
     std::string targetPath;
-    std::string arguments;
+    SecretText arguments;  // it signs the account in
     std::string description;
     std::string linkFilePath;
 };
@@ -24,7 +26,7 @@ struct LoginShortcut {
 std::string LinkNameFor(const LoginRequest& request);
 std::string TargetPathFor(const LoginRequest& request);
 // " /START QQUIN:<number> PWDHASH:<hash> /STAT:<code>"
-std::string ClientArgumentsFor(const LoginRequest& request, const std::string& passwordBytes);
+SecretText ClientArgumentsFor(const LoginRequest& request, const SecretText& passwordBytes);
 std::string DescriptionFor(const std::string& linkName);
 std::string LinkFilePathFor(const std::string& desktopFolder, const std::string& linkName);
 
@@ -33,6 +35,6 @@ std::string LinkFilePathFor(const std::string& desktopFolder, const std::string&
 // the hash is taken over `passwordBytes`, the request's password in that code
 // page, not over its UTF-8 text.
 LoginShortcut ComposeLoginShortcut(const LoginRequest& request, const std::string& desktopFolder,
-                                   const std::string& passwordBytes);
+                                   const SecretText& passwordBytes);
 
 }  // namespace tessaly

@@ -163,7 +163,7 @@ void Md5Digest::Transform(const unsigned char block[64]) {
     state[3] += d;
 }
 
-std::string Md5Digest::Final() {
+SecretText Md5Digest::Final() {
     unsigned char lengthBytes[8];
     StoreLittleEndian(bitCount[0], &lengthBytes[0]);
     StoreLittleEndian(bitCount[1], &lengthBytes[4]);
@@ -180,16 +180,16 @@ std::string Md5Digest::Final() {
 
     // Two lowercase characters per byte, leading zero kept.
     static constexpr char kHexDigits[] = "0123456789abcdef";
-    std::string text;
-    text.reserve(32);
-    for (unsigned char byte : digest) {
-        text += kHexDigits[byte >> 4];
-        text += kHexDigits[byte & 0x0F];
+    SecretText text(32, '\0');
+    for (int i = 0; i < 16; ++i) {
+        text.data()[2 * i] = kHexDigits[digest[i] >> 4];
+        text.data()[2 * i + 1] = kHexDigits[digest[i] & 0x0F];
     }
+    SecureWipe(digest, sizeof digest);
     return text;
 }
 
-std::string Md5Digest::Md5Hex(const unsigned char* input, std::uint32_t length) {
+SecretText Md5Digest::Md5Hex(const unsigned char* input, std::uint32_t length) {
     Md5Digest digest;
     digest.Update(input, length);
     return digest.Final();

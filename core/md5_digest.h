@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/secret_text.h"
+
 #include <cstdint>
-#include <string>
 
 namespace tessaly {
 
@@ -21,10 +22,10 @@ public:
     // Compresses one 64-byte block into the chaining state.
     void Transform(const unsigned char block[64]);
     // Pads, appends the length and returns the digest as 32 lowercase hex
-    // characters. The object is spent afterwards.
-    std::string Final();
+    // characters, as secret as the input. The object is spent afterwards.
+    SecretText Final();
 
-    static std::string Md5Hex(const unsigned char* input, std::uint32_t length);
+    static SecretText Md5Hex(const unsigned char* input, std::uint32_t length);
 
 private:
     unsigned char buffer[64];

@@ -25,22 +25,23 @@ int HexDigitValue(char c) {
 
 }  // namespace
 
-std::string HexToBitText(const std::string& hex) {
-    std::string bits;
-    bits.reserve(hex.size() * 4);
+SecretText HexToBitText(std::string_view hex) {
+    SecretText bits(hex.size() * 4, '\0');
+    std::size_t length = 0;
     for (char c : hex) {
         const int value = HexDigitValue(c);
         if (value < 0) {
             continue;
         }
         for (int bit = 3; bit >= 0; --bit) {
-            bits += ((value >> bit) & 1) ? '1' : '0';
+            bits.data()[length++] = ((value >> bit) & 1) ? '1' : '0';
         }
     }
+    bits.resize(length);
     return bits;
 }
 
-std::string BitGroupToLetter(const std::string& bits) {
+std::string BitGroupToLetter(std::string_view bits) {
     if (bits.size() != 6) {
         return {};
     }
@@ -54,17 +55,23 @@ std::string BitGroupToLetter(const std::string& bits) {
     return std::string(1, kBase64Letters[value]);
 }
 
-std::string EncodePasswordHash(const std::string& password) {
-    const std::string digest =
-        Md5Digest::Md5Hex(reinterpret_cast<const unsigned char*>(password.data()),
+SecretText EncodePasswordHash(const SecretText& password) {
+    const SecretText digest =
+        Md5Digest::Md5Hex(reinterpret_cast<const unsigned char*>(password.c_str()),
                           static_cast<std::uint32_t>(password.size()));
     // 128 digest bits plus four zero bits make 22 whole groups of six.
-    const std::string bits = HexToBitText(digest) + "0000";
-    std::string hash;
+    SecretText bits = HexToBitText(digest.view());
+    bits += "0000";
+    SecretText hash(24, '\0');
+    std::size_t length = 0;
     for (std::size_t offset = 0; offset < bits.size(); offset += 6) {
-        hash += BitGroupToLetter(bits.substr(offset, 6));
+        for (const char letter : BitGroupToLetter(bits.view().substr(offset, 6))) {
+            hash.data()[length++] = letter;
+        }
     }
-    return hash + "==";
+    hash.resize(length);
+    hash += "==";
+    return hash;
 }
 
 }  // namespace tessaly

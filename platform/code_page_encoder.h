@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/secret_text.h"
+
 #include <optional>
-#include <string>
 
 namespace tessaly {
 
@@ -11,7 +12,7 @@ namespace tessaly {
 class CodePageEncoder {
 public:
     virtual ~CodePageEncoder() = default;
-    virtual std::optional<std::string> Encode(const std::string& utf8) = 0;
+    virtual std::optional<SecretText> Encode(const SecretText& utf8) = 0;
 };
 
 }  // namespace tessaly

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/secret_text.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,8 +30,8 @@ public:
     // The target the link holds now, as it would be saved. A shell link may
     // accept a path with a success code and still hold nothing.
     virtual HResult GetPath(std::string* targetPath) = 0;
-    virtual HResult SetArguments(const std::string& arguments) = 0;
-    virtual HResult GetArguments(std::string* arguments) = 0;
+    virtual HResult SetArguments(const SecretText& arguments) = 0;
+    virtual HResult GetArguments(SecretText* arguments) = 0;
     virtual HResult SetDescription(const std::string& description) = 0;
     virtual HResult GetDescription(std::string* description) = 0;
     // Saves to `linkFilePath`, replacing any file of that name.
@@ -45,16 +47,20 @@ public:
     // On success `link` holds the new object; on failure it is left empty and
     // the result says why.
     virtual HResult Open(std::unique_ptr<ShellLink>* link) = 0;
-    // Creates a new empty file in the folder of `linkFilePath` under a name
-    // of 11 UTF-16 units that no file there had. A shortcut's own name is
-    // never shorter ("正常登陆QQ .lnk"), so this path fits wherever its does.
+    // Creates a new empty file beside `linkFilePath`, under a name tied to
+    // that shortcut and as long as its name (platform/temporary_names.h),
+    // that only the user and the system may open. The files earlier runs for
+    // the same shortcut left behind are deleted first.
     virtual HResult CreateTemporary(const std::string& linkFilePath,
                                     std::string* temporaryPath) = 0;
-    // Puts the file `from` in the place of `to` in one step, replacing any
-    // file there, and returns once it is on disk.
+    // Writes the file `from` through to the disk, then puts it in the place
+    // of `to` in one step, replacing any file there; returns once the move is
+    // on disk too.
     virtual HResult Replace(const std::string& from, const std::string& to) = 0;
     // Deletes a file; one that is already gone is no failure.
     virtual void Remove(const std::string& path) = 0;
+    // True when `path` names a folder that exists.
+    virtual bool FolderExists(const std::string& path) = 0;
 };
 
 }  // namespace tessaly

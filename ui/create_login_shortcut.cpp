@@ -1,6 +1,5 @@
 #include "ui/create_login_shortcut.h"
 
-#include "core/secure_wipe.h"
 #include "core/utf16_length.h"
 #include "platform/registry_lookups.h"
 #include "ui/shortcut_messages.h"
@@ -13,11 +12,13 @@ namespace tessaly {
 namespace {
 
 // The folder the shortcut goes into, telling the user when the desktop
-// cannot be found. An empty desktop value stays empty: the path then starts
-// with "\", the root of the current drive.
+// cannot be found. A value that is empty, only spaces or names no folder is
+// no desktop either: taken as it is, it would put the file in the root of
+// whatever drive is current while the user is told to look on the desktop.
 std::string DesktopFolder(const ShortcutServices& services) {
     const auto desktop = ReadRegistryText(services.registry, kDesktopFolderLookup);
-    if (desktop) {
+    if (desktop && desktop->find_first_not_of(' ') != std::string::npos &&
+        services.shellLinks.FolderExists(*desktop)) {
         return *desktop;
     }
     services.messages.Show(kDesktopFolderLookup.failureMessage);
@@ -75,7 +76,8 @@ std::optional<std::string> CheckSaved(const LoginShortcut& shortcut, const std::
     if (!Succeeded(hr)) {
         return ShortcutObjectFailedMessage(hr);
     }
-    std::string target, arguments, description;
+    std::string target, description;
+    SecretText arguments;
     hr = link->Load(temporary);
     if (Succeeded(hr)) {
         hr = link->GetPath(&target);
@@ -126,14 +128,14 @@ std::string WriteShortcut(const LoginShortcut& shortcut, ShellLinkWriter& writer
 void CreateLoginShortcut(const LoginRequest& request, const ShortcutServices& services) {
     // Checked first: with a password the client cannot be given, nothing else
     // is worth asking or telling.
-    std::optional<std::string> passwordBytes = services.codePage.Encode(request.password);
+    std::optional<SecretText> passwordBytes = services.codePage.Encode(request.password);
     if (!passwordBytes) {
         services.messages.Show(PasswordNotInCodePageMessage());
         return;
     }
     const LoginShortcut shortcut =
         ComposeLoginShortcut(request, DesktopFolder(services), *passwordBytes);
-    SecureWipe(*passwordBytes);
+    passwordBytes.reset();  // the hash is all that is needed of it from here on
     if (Utf16Length(shortcut.targetPath) > kMaxPathLength) {
         services.messages.Show(TargetPathTooLongMessage(shortcut.targetPath));
     } else if (Utf16Length(shortcut.linkFilePath) > kMaxPathLength) {

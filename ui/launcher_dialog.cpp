@@ -2,7 +2,6 @@
 
 #include "core/author_info.h"
 #include "core/login_mode.h"
-#include "core/secure_wipe.h"
 #include "platform/registry_lookups.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf_conversion.h"
@@ -148,9 +147,9 @@ void LauncherDialog::OnNumberChange() {
 
 void LauncherDialog::OnCreate() {
     UpdateData(true);
-    LoginRequest request{installFolder, qqNumber, password, loginMode};
+    // The request's copy of the password is wiped with it.
+    const LoginRequest request{installFolder, qqNumber, password, loginMode};
     CreateLoginShortcut(request, {registry, shellLinks, messages, codePage});
-    SecureWipe(request.password);  // the member keeps it; this copy was for the hash
 }
 
 void LauncherDialog::OnHomePage() {

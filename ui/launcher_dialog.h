@@ -69,7 +69,7 @@ private:
     int loginMode;
     std::string installFolder;
     std::string qqNumber;
-    std::string password;
+    SecretText password;  // wiped when the dialog ends
     HICON icon;
     // The window's own icons, drawn for its DPI.
     ui::WindowIcons windowIcons;

@@ -76,6 +76,43 @@ private:
     Interface* pointer_ = nullptr;
 };
 
+// A kernel object handle (a file, a token), closed when the wrapper goes.
+class ScopedHandle {
+public:
+    explicit ScopedHandle(HANDLE handle = nullptr) : handle_(handle) {}
+    ~ScopedHandle() {
+        if (valid()) {
+            CloseHandle(handle_);
+        }
+    }
+    ScopedHandle(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(const ScopedHandle&) = delete;
+
+    HANDLE get() const { return handle_; }
+    HANDLE* receive() { return &handle_; }
+    // CreateFile fails with INVALID_HANDLE_VALUE, other calls with nullptr.
+    bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+// Memory a system call allocated with LocalAlloc, freed with LocalFree.
+template <class T>
+class ScopedLocal {
+public:
+    ScopedLocal() = default;
+    ~ScopedLocal() { LocalFree(pointer_); }
+    ScopedLocal(const ScopedLocal&) = delete;
+    ScopedLocal& operator=(const ScopedLocal&) = delete;
+
+    T get() const { return pointer_; }
+    T* receive() { return &pointer_; }
+
+private:
+    T pointer_ = nullptr;
+};
+
 // An item list the shell handed over, freed with the COM task allocator.
 class ScopedItemList {
 public:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/secret_text.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,5 +22,11 @@ std::string WideToUtf8(std::wstring_view wide);
 // program takes as a name from stored data (registry values, shortcut
 // files): with one unit replaced it names another folder, so it is refused.
 std::optional<std::string> WellFormedWideToUtf8(std::wstring_view wide);
+
+// The same, converted straight into secret texts: for passwords and the
+// client's command line, of which no unwiped copy may be left on the way.
+SecretWideText SecretUtf8ToWide(std::string_view utf8);
+SecretText SecretWideToUtf8(std::wstring_view wide);
+std::optional<SecretText> SecretWellFormedWideToUtf8(std::wstring_view wide);
 
 }  // namespace tessaly::win32

@@ -1,13 +1,12 @@
 #include "platform/win32/win32_code_page_encoder.h"
 
-#include "core/secure_wipe.h"
 #include "platform/win32/utf_conversion.h"
 
 namespace tessaly::win32 {
 
-std::optional<std::string> EncodeInCodePage(std::wstring_view text, UINT codePage) {
+std::optional<SecretText> EncodeInCodePage(std::wstring_view text, UINT codePage) {
     if (text.empty()) {
-        return std::string();
+        return SecretText();
     }
     // UTF-8 (also the ANSI code page under Windows' "worldwide language
     // support" option) refuses the default-character arguments: there every
@@ -23,11 +22,10 @@ std::optional<std::string> EncodeInCodePage(std::wstring_view text, UINT codePag
     if (size <= 0) {
         return std::nullopt;
     }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    SecretText bytes(static_cast<std::size_t>(size), '\0');
     if (WideCharToMultiByte(codePage, flags, text.data(), length, bytes.data(), size, nullptr,
                             usedDefaultArgument) != size ||
         usedDefault) {
-        SecureWipe(bytes);
         return std::nullopt;
     }
     return bytes;
@@ -37,11 +35,8 @@ UINT SystemCodePage() {
     return GetACP();
 }
 
-std::optional<std::string> Win32CodePageEncoder::Encode(const std::string& utf8) {
-    std::wstring wide = Utf8ToWide(utf8);
-    std::optional<std::string> bytes = EncodeInCodePage(wide, systemCodePage_());
-    SecureWipe(wide);  // a copy of the password
-    return bytes;
+std::optional<SecretText> Win32CodePageEncoder::Encode(const SecretText& utf8) {
+    return EncodeInCodePage(SecretUtf8ToWide(utf8.view()).view(), systemCodePage_());
 }
 
 }  // namespace tessaly::win32

@@ -14,7 +14,7 @@ namespace tessaly::win32 {
 // std::nullopt when a character has no exact spelling there. Best-fit
 // look-alikes count as missing: "ä" must not quietly become "a" on the way
 // to a hash.
-std::optional<std::string> EncodeInCodePage(std::wstring_view text, UINT codePage);
+std::optional<SecretText> EncodeInCodePage(std::wstring_view text, UINT codePage);
 
 // The system's ANSI code page (GetACP).
 UINT SystemCodePage();
@@ -25,7 +25,7 @@ class Win32CodePageEncoder : public CodePageEncoder {
 public:
     explicit Win32CodePageEncoder(UINT (*systemCodePage)() = SystemCodePage)
         : systemCodePage_(systemCodePage) {}
-    std::optional<std::string> Encode(const std::string& utf8) override;
+    std::optional<SecretText> Encode(const SecretText& utf8) override;
 
 private:
     UINT (*systemCodePage_)();

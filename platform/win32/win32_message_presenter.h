@@ -6,8 +6,8 @@
 
 namespace tessaly::win32 {
 
-// MessageBoxW with an OK button and the application's title as caption,
-// modal to the owner window (none until the owner is known).
+// MessageBoxW with an OK button, the exclamation icon and the application's
+// title as caption, modal to the owner window (none until the owner is known).
 class Win32MessagePresenter : public MessagePresenter {
 public:
     explicit Win32MessagePresenter(const wchar_t* caption, HWND owner = nullptr)

@@ -14,6 +14,7 @@ public:
     HResult CreateTemporary(const std::string& linkFilePath, std::string* temporaryPath) override;
     HResult Replace(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) override;
+    bool FolderExists(const std::string& path) override;
 };
 
 }  // namespace tessaly::win32

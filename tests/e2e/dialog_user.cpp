@@ -55,8 +55,12 @@ bool DialogUser::Checked(int id) const {
 }
 
 void DialogUser::Press(WORD key) {
-    // Input goes to the foreground window's thread.
-    SetForegroundWindow(dialog_);
+    // Input goes to the foreground window's thread: the dialog's, and not
+    // the stand-in browser's, which may have just opened a window.
+    driver::WaitFor([this] {
+        SetForegroundWindow(dialog_);
+        return GetForegroundWindow() == dialog_;
+    });
     INPUT strokes[2] = {};
     for (INPUT& stroke : strokes) {
         stroke.type = INPUT_KEYBOARD;

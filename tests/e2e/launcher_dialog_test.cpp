@@ -79,8 +79,8 @@ protected:
     }
     // Presses the create button (with Enter when `key`); returns the texts of
     // the boxes it shows, each checked to be owned by the dialog, which waits
-    // disabled behind it. The last is the outcome: success and failure alike
-    // begin "生成".
+    // disabled behind it, and to show the exclamation mark. The last is the
+    // outcome: success and failure alike begin "生成".
     static Texts Create(DialogUser& user, bool key = false) {
         if (key) {
             user.Press(VK_RETURN);
@@ -91,6 +91,7 @@ protected:
         for (const MessageBoxSeen& box : user.AnswerBoxesUntil("生成")) {
             EXPECT_EQ(box.owner, user.dialog()) << box.text;
             EXPECT_FALSE(box.ownerEnabled) << box.text;
+            EXPECT_EQ(box.icon, LoadIconW(nullptr, IDI_EXCLAMATION)) << box.text;
             texts.push_back(box.text);
         }
         return texts;
@@ -268,6 +269,7 @@ TEST_F(LauncherDialogTest, AnIllFormedFolderWarnsAndAFolderTheShortcutCannotHold
         EXPECT_EQ(user.shownFirst()[0].text, texts::kInstallFolderUnknown);
         EXPECT_EQ(user.shownFirst()[0].owner, user.dialog());
         EXPECT_FALSE(user.shownFirst()[0].ownerEnabled);
+        EXPECT_EQ(user.shownFirst()[0].icon, LoadIconW(nullptr, IDI_EXCLAMATION));
         EXPECT_EQ(user.Text(IDC_INSTALL_FOLDER), "");
         EXPECT_EQ(user.FocusId(), IDC_BROWSE);  // with no folder, choosing one comes first
         user.Type(IDC_QQ_NUMBER, "50005");

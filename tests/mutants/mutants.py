@@ -80,6 +80,19 @@ MUTANTS = [
     ("description-read-as-arguments", "platform/win32/win32_shell_link_writer.cpp",
      "return link_->GetDescription(text, size);", "return link_->GetArguments(text, size);"),
 
+    # The shortcut as a credential: private, cleared up after, flushed, wiped, warned of.
+    ("temporary-rights-inherited", "platform/win32/private_file.cpp", "0, &attributes, CREATE_NEW", "0, nullptr, CREATE_NEW"),
+    ("everyone-may-read", "platform/win32/private_file.cpp", 'L"D:P(A;;FA;;;SY)', 'L"D:P(A;;FR;;;WD)(A;;FA;;;SY)'),
+    ("leftovers-kept", "platform/win32/win32_shell_link_writer.cpp", "if (IsTemporaryNameFor(name, linkName)) {", "if (false) {"),
+    ("look-alike-removed", "platform/temporary_names.cpp",
+     "if (std::string_view(kHexDigits).find(c)", 'if (std::string_view("0123456789abcdefABCDEF").find(c)'),
+    ("flush-dropped", "platform/win32/win32_shell_link_writer.cpp", " || !FlushFileBuffers(file.get())", ""),
+    ("blank-desktop-taken", "ui/create_login_shortcut.cpp", "desktop->find_first_not_of(' ') != std::string::npos &&", "true &&"),
+    ("missing-desktop-taken", "ui/create_login_shortcut.cpp", "services.shellLinks.FolderExists(*desktop)", "true"),
+    ("boxes-without-icon", "platform/win32/win32_message_presenter.cpp", "MB_OK | MB_ICONEXCLAMATION", "MB_OK"),
+    ("freed-copies-kept", "platform/win32/win32_shell_link_writer.cpp", "        ClearFreedBlocks();\n",
+     "        (void)ClearFreedBlocks;\n"),
+
     # ui/: the action, the dialog, the framework
     ("save-failure-as-success", "ui/create_login_shortcut.cpp",
      "    if (!Succeeded(hr)) {\n        return ShortcutSaveFailedMessage", "    if (false) {\n        return ShortcutSaveFailedMessage"),

@@ -17,12 +17,17 @@ public:
         }
         return Set(0, path, "SetPath");
     }
-    HResult SetArguments(const std::string& text) override { return Set(1, text, "SetArguments"); }
+    HResult SetArguments(const SecretText& text) override {
+        return Set(1, std::string(text.view()), "SetArguments");
+    }
     HResult SetDescription(const std::string& text) override {
         return Set(2, text, "SetDescription");
     }
     HResult GetPath(std::string* text) override { return Get(0, text); }
-    HResult GetArguments(std::string* text) override { return Get(1, text); }
+    HResult GetArguments(SecretText* text) override {
+        *text = SecretText(fields_[1]);
+        return kOk;
+    }
     HResult GetDescription(std::string* text) override { return Get(2, text); }
     HResult Save(const std::string& path) override {
         LinkFile saved = fields_;
@@ -84,7 +89,8 @@ HResult FakeShellLinkWriter::Replace(const std::string& from, const std::string&
     return hr;
 }
 
-std::optional<std::string> FakeCodePageEncoder::Encode(const std::string& utf8) {
+std::optional<SecretText> FakeCodePageEncoder::Encode(const SecretText& secret) {
+    const std::string_view utf8 = secret.view();
     std::string bytes;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
@@ -93,7 +99,7 @@ std::optional<std::string> FakeCodePageEncoder::Encode(const std::string& utf8) 
         }
         bytes += lead < 0x80 ? utf8[i] : static_cast<char>((lead & 0x03) << 6 | (utf8[++i] & 0x3F));
     }
-    return bytes;
+    return SecretText(bytes);
 }
 
 }  // namespace tessaly::test

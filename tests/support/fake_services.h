@@ -11,6 +11,7 @@
 #include <array>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,13 +41,15 @@ public:
     HResult CreateTemporary(const std::string& linkFilePath, std::string* path) override;
     HResult Replace(const std::string& from, const std::string& to) override;
     void Remove(const std::string& path) override { files.erase(path); }
+    bool FolderExists(const std::string& path) override { return missingFolders.count(path) == 0; }
     HResult Result(const std::string& step) { return results.count(step) ? results[step] : kOk; }
 
     std::map<std::string, HResult> results;
     bool dropsTarget = false;  // takes paths with success, keeps none, as Wine may
     std::map<int, std::string> savedAs;
     std::map<std::string, LinkFile> files;
-    int openLinks = 0;  // shell link objects alive now
+    std::set<std::string> missingFolders;  // every other folder exists
+    int openLinks = 0;                     // shell link objects alive now
 };
 
 // Keeps the texts shown, and with fake links, notes a message shown while a
@@ -68,7 +71,7 @@ private:
 // is, "ä" becomes one byte, and anything beyond U+00FF cannot be spelled.
 class FakeCodePageEncoder : public CodePageEncoder {
 public:
-    std::optional<std::string> Encode(const std::string& utf8) override;
+    std::optional<SecretText> Encode(const SecretText& utf8) override;
 };
 
 }  // namespace tessaly::test

@@ -1,7 +1,12 @@
 #include "tests/support/wine_test_support.h"
 
+#include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf_conversion.h"
 
+#include <aclapi.h>
+#include <sddl.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -48,6 +53,32 @@ std::string ReadBytes(const std::string& path) {
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(Path(path), std::ios::binary) << bytes;
+}
+
+std::string FileDacl(const std::string& path) {
+    win32::ScopedLocal<PSECURITY_DESCRIPTOR> descriptor;
+    win32::ScopedLocal<LPWSTR> text;
+    if (GetNamedSecurityInfoW(Path(path).c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION,
+                              nullptr, nullptr, nullptr, nullptr,
+                              descriptor.receive()) != ERROR_SUCCESS ||
+        !ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.get(), SDDL_REVISION_1,
+                                                              DACL_SECURITY_INFORMATION,
+                                                              text.receive(), nullptr)) {
+        return "";
+    }
+    const std::string dacl = win32::WideToUtf8(text.get());
+    return dacl.substr(std::min(dacl.find('('), dacl.size()));
+}
+
+std::string PrivateDacl() {
+    win32::ScopedHandle token;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.receive());
+    BYTE user[256];
+    DWORD size = sizeof user;
+    win32::ScopedLocal<LPWSTR> sid;
+    GetTokenInformation(token.get(), TokenUser, user, size, &size);
+    ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, sid.receive());
+    return "(A;;FA;;;SY)(A;;FA;;;" + win32::WideToUtf8(sid.get()) + ")";
 }
 
 void RecordGolden(const std::string& expectationsFile, const std::string& folder,

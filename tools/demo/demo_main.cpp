@@ -61,32 +61,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s TESSALY.exe SCREENSHOT.bmp\n", argv[0]);
         return 2;
     }
-    // A Linux path (as ctest gives it) is on Wine's drive Z:.
-    std::string path = argv[1];
-    if (path[0] == '/') {
-        path = "Z:" + path;
-        for (char& c : path) {
-            c = c == '/' ? '\\' : c;
-        }
-    }
-    std::wstring program = Utf8ToWide(path);
-    std::wstring commandLine = L"\"" + program + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
+    driver::Program program(argv[1]);
+    if (!program.started()) {
         std::fprintf(stderr, "could not start %s\n", argv[1]);
         return 1;
     }
-    // A missing install folder is reported before the dialog shows. The
-    // program may take a while to start under Wine: 20 s for its first window.
-    const driver::WindowList windows = driver::WindowsOfProcess(process.dwProcessId);
-    const auto any = [](HWND) { return true; };
-    HWND dialog = driver::WaitForWindow(windows, any, 20);
-    while (dialog != nullptr && driver::IsMessageBox(dialog)) {
-        std::printf("message: %s\n", driver::Answer(dialog).text.c_str());
-        dialog = driver::WaitForWindow(windows, any);
+    // A missing install folder is reported before the dialog shows.
+    std::vector<driver::MessageBoxSeen> shownFirst;
+    HWND dialog = program.WaitForMainWindow(&shownFirst);
+    for (const driver::MessageBoxSeen& box : shownFirst) {
+        std::printf("message: %s\n", box.text.c_str());
     }
     std::string outcome;
     if (dialog != nullptr) {
@@ -97,17 +81,12 @@ int main(int argc, char** argv) {
         SaveBitmap(dialog, argv[2]);
         PostMessageW(GetDlgItem(dialog, IDC_CREATE_SHORTCUT), BM_CLICK, 0, 0);
         // Boxes until the outcome, which begins "生成" whether it went well or not.
-        for (const driver::MessageBoxSeen& box : driver::AnswerBoxesUntil(windows, "生成")) {
+        for (const driver::MessageBoxSeen& box :
+             driver::AnswerBoxesUntil(program.windows(), "生成")) {
             std::printf("message: %s\n", box.text.c_str());
             outcome = box.text;
         }
         PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);  // "退出"
     }
-    const bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
-    if (!ended) {
-        TerminateProcess(process.hProcess, 1);
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return ended && outcome.rfind("生成QQ快捷登陆器成功", 0) == 0 ? 0 : 1;
+    return program.WaitUntilEnded() && outcome.rfind("生成QQ快捷登陆器成功", 0) == 0 ? 0 : 1;
 }

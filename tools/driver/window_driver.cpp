@@ -93,8 +93,13 @@ bool IsMessageBox(HWND window) {
 
 MessageBoxSeen Answer(HWND box) {
     const HWND owner = GetWindow(box, GW_OWNER);
-    const MessageBoxSeen seen{Text(GetDlgItem(box, kMessageBoxTextId)), owner,
-                              IsWindowEnabled(owner) != FALSE};
+    MessageBoxSeen seen{Text(GetDlgItem(box, kMessageBoxTextId)), owner,
+                        IsWindowEnabled(owner) != FALSE, nullptr};
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) {
+            seen.icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+        }
+    }
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     WaitUntilGone(box);
     return seen;
@@ -110,6 +115,50 @@ std::vector<MessageBoxSeen> AnswerBoxesUntil(const WindowList& windows,
         }
     }
     return seen;
+}
+
+Program::Program(const std::string& path) {
+    std::string windowsPath = path;
+    if (!path.empty() && path[0] == '/') {
+        windowsPath = "Z:" + path;
+        for (char& c : windowsPath) {
+            c = c == '/' ? '\\' : c;
+        }
+    }
+    const std::wstring program = win32::Utf8ToWide(windowsPath);
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process_)) {
+        process_ = {};
+    }
+    windows_ = WindowsOfProcess(process_.dwProcessId);
+}
+
+Program::~Program() {
+    if (started()) {
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+}
+
+HWND Program::WaitForMainWindow(std::vector<MessageBoxSeen>* shownFirst) {
+    const auto any = [](HWND) { return true; };
+    HWND window = started() ? WaitForWindow(windows_, any, 20) : nullptr;
+    while (window != nullptr && IsMessageBox(window)) {
+        shownFirst->push_back(Answer(window));
+        window = WaitForWindow(windows_, any);
+    }
+    return window;
+}
+
+bool Program::WaitUntilEnded() {
+    const bool ended = WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
+    if (!ended) {
+        TerminateProcess(process_.hProcess, 1);
+    }
+    return ended;
 }
 
 }  // namespace tessaly::driver

@@ -38,6 +38,7 @@ struct MessageBoxSeen {
     std::string text;
     HWND owner;
     bool ownerEnabled;  // a modal box disables the window it belongs to
+    HICON icon;         // the system icon it shows, or nullptr
 };
 // Presses OK and waits until the box is gone.
 MessageBoxSeen Answer(HWND box);
@@ -45,5 +46,29 @@ MessageBoxSeen Answer(HWND box);
 // whose text starts with `lastPrefix` (or until none comes).
 std::vector<MessageBoxSeen> AnswerBoxesUntil(const WindowList& windows,
                                              const std::string& lastPrefix);
+
+// A program started for the user to drive; its handles are closed when this goes.
+class Program {
+public:
+    // Starts `path`; a Linux path, as ctest gives it, is on Wine's drive Z:.
+    explicit Program(const std::string& path);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool started() const { return process_.hProcess != nullptr; }
+    HANDLE handle() const { return process_.hProcess; }
+    const WindowList& windows() const { return windows_; }
+    // Its first window that is not a message box, once it shows (20 s, for a
+    // first start under Wine), with the boxes shown before it answered and
+    // added to `shownFirst`; nullptr if none came.
+    HWND WaitForMainWindow(std::vector<MessageBoxSeen>* shownFirst);
+    // True if it ends within 10 s; otherwise it is ended.
+    bool WaitUntilEnded();
+
+private:
+    PROCESS_INFORMATION process_ = {};
+    WindowList windows_;
+};
 
 }  // namespace tessaly::driver

@@ -1,25 +1,48 @@
 #include "ui/framework/data_exchange.h"
 
-#include "core/secure_wipe.h"
 #include "platform/win32/utf_conversion.h"
 
 namespace tessaly::ui {
 
-std::string WindowText(HWND window) {
+namespace {
+
+// A window's whole text in UTF-16, however long.
+template <class Wide>
+Wide WideWindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     if (length <= 0) {
         return {};
     }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    Wide text(static_cast<std::size_t>(length) + 1, L'\0');
     const int copied = GetWindowTextW(window, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    std::string utf8 = win32::WideToUtf8(text);
-    SecureWipe(text);  // the text may be a password
-    return utf8;
+    return text;
+}
+
+SecretText SecretWindowText(HWND window) {
+    return win32::SecretWideToUtf8(WideWindowText<SecretWideText>(window).view());
+}
+
+}  // namespace
+
+std::string WindowText(HWND window) {
+    return win32::WideToUtf8(WideWindowText<std::wstring>(window));
 }
 
 void SetText(HWND window, const std::string& text) {
     SetWindowTextW(window, win32::Utf8ToWide(text).c_str());
+}
+
+void DataExchange::Text(int controlId, SecretText& member) {
+    const HWND control = Control(controlId);
+    if (control == nullptr) {
+        return;
+    }
+    if (save_) {
+        member = SecretWindowText(control);
+    } else if (SecretWindowText(control) != member) {
+        SetWindowTextW(control, win32::SecretUtf8ToWide(member.view()).c_str());
+    }
 }
 
 HWND DataExchange::Control(int controlId) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/secret_text.h"
+
 #include <windows.h>
 
 #include <initializer_list>
@@ -33,6 +35,8 @@ public:
     // into the control, but only when they differ: rewriting an equal text
     // would move the caret and drop the selection for nothing.
     void Text(int controlId, std::string& member);
+    // The same for a secret, through buffers that are wiped.
+    void Text(int controlId, SecretText& member);
     // Saving sets `member` to the value of the first checked button (and
     // leaves it when none is); loading checks the button whose value it holds
     // and clears the others, without a click notification.
