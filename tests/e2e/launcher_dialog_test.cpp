@@ -48,9 +48,6 @@ std::string Desktop() {
     return RunFolder() + "\\" + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
            " Zoë 𠮷";
 }
-std::string LinkPath(const std::string& folder, const std::string& number) {
-    return folder + "\\正常登陆QQ " + number + ".lnk";
-}
 
 void SetValue(HKEY root, const wchar_t* subkey, const wchar_t* name, const std::string& value,
               DWORD type = REG_SZ) {
@@ -175,8 +172,7 @@ TEST_F(LauncherDialogTest, OpensWithItsDesignedLookInReadingOrder) {
                   reinterpret_cast<LRESULT>(
                       LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LAUNCHER))));
 
-        // The system menu's last item opens the about box, owned by the
-        // dialog; the menu's other commands keep the system's handling.
+        // The system menu's last item opens the about box, owned by the dialog.
         wchar_t item[64] = {};
         GetMenuStringW(GetSystemMenu(dialog, FALSE), IDM_ABOUT, item, 64, MF_BYCOMMAND);
         EXPECT_EQ(win32::WideToUtf8(item), "关于 Tessaly(&A)...");
@@ -188,9 +184,6 @@ TEST_F(LauncherDialogTest, OpensWithItsDesignedLookInReadingOrder) {
         EXPECT_EQ(driver::Text(about), "关于 Tessaly");
         PostMessageW(about, WM_COMMAND, IDOK, 0);
         driver::WaitUntilGone(about);
-        SendMessageW(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        EXPECT_TRUE(IsIconic(dialog));
-        SendMessageW(dialog, WM_SYSCOMMAND, SC_RESTORE, 0);
         user.Click(IDCANCEL);  // "退出"
         driver::WaitUntilGone(dialog);
         EXPECT_FALSE(IsWindow(dialog));
@@ -198,7 +191,20 @@ TEST_F(LauncherDialogTest, OpensWithItsDesignedLookInReadingOrder) {
 }
 
 TEST_F(LauncherDialogTest, WritesEveryGoldenShortcut) {
-    for (const test::GoldenShortcut& row : test::kGoldenShortcuts) {
+    // And a password the locale's code page spells its own way, hashed over
+    // its bytes there (by Python's hashlib and codecs).
+    const std::map<UINT, std::pair<std::string, std::string>> local = {
+        {936, {"密码 p@ss", "yHTS+2Dvqoyz3p3rNAwAgw=="}},
+        {950, {"密碼 p@ss", "lSFfH84TVcowufUwiJTtPw=="}},
+        {932, {"パスワード", "MSDk1KFaFRzU3fpTE+vZ+A=="}},
+        {1252, {"pässwörd", "LKZ6Lb86L1LvUSairo+KLw=="}},
+    };
+    const auto& [password, hash] = local.at(GetACP());
+    std::vector<test::GoldenShortcut> rows = test::kGoldenShortcuts;
+    rows.push_back({kInstallFolder, "20002", password, 1, "正常登陆QQ 20002.lnk",
+                    std::string(kInstallFolder) + "\\QQ.exe",
+                    " /START QQUIN:20002 PWDHASH:" + hash + " /STAT:10"});
+    for (const test::GoldenShortcut& row : rows) {
         SetValue(HKEY_LOCAL_MACHINE, kInstallKey, L"Install", row.installFolder);
         Run([&](DialogUser& user) {
             user.Type(IDC_QQ_NUMBER, row.number);  // each digit lands after the last
@@ -211,45 +217,13 @@ TEST_F(LauncherDialogTest, WritesEveryGoldenShortcut) {
             test::RecordGolden(RunFolder() + "\\expected.txt", Desktop(), row);
             // A tenth digit is refused; the caret stays at the end, so typing
             // goes on where it was.
-            user.Type(IDC_QQ_NUMBER, std::string(9 - row.number.size(), '9') + "0");
-            EXPECT_EQ(user.Text(IDC_QQ_NUMBER),
-                      row.number + std::string(9 - row.number.size(), '9'));
+            const std::string nines(9 - row.number.size(), '9');
+            user.Type(IDC_QQ_NUMBER, nines + "0");
+            EXPECT_EQ(user.Text(IDC_QQ_NUMBER), row.number + nines);
             EXPECT_EQ(SendMessageW(GetDlgItem(user.dialog(), IDC_QQ_NUMBER), EM_GETSEL, 0, 0),
                       MAKELONG(9, 9));
         });
     }
-}
-
-TEST_F(LauncherDialogTest, APasswordTheCodePageCannotHoldIsRefusedBeforeAnythingElse) {
-    // A password the locale's code page holds, with the hash of its bytes
-    // there (Python's hashlib and codecs), and one the code page cannot hold.
-    const std::map<UINT, std::array<std::string, 3>> passwords = {
-        {936, {"密码 p@ss", "yHTS+2Dvqoyz3p3rNAwAgw==", "密码한국😀"}},
-        {950, {"密碼 p@ss", "lSFfH84TVcowufUwiJTtPw==", "密码 p@ss"}},
-        {932, {"パスワード", "MSDk1KFaFRzU3fpTE+vZ+A==", "密码 p@ss"}},
-        {1252, {"pässwörd", "LKZ6Lb86L1LvUSairo+KLw==", "密码 p@ss"}},
-    };
-    const auto& [held, hash, refused] = passwords.at(GetACP());
-    const std::string arguments = " /START QQUIN:20002 PWDHASH:" + hash + " /STAT:10";
-    DeleteFileW(Utf8ToWide(LinkPath("C:", "20002")).c_str());
-    Run([&](DialogUser& user) {
-        user.Type(IDC_QQ_NUMBER, "20002");
-        user.Paste(IDC_PASSWORD, held);
-        EXPECT_EQ(Create(user), Texts{texts::kCreated});
-        ExpectLink("正常登陆QQ 20002.lnk", arguments);
-
-        // With the desktop unknown too, only the password is spoken of, and
-        // nothing is written in the root of drive C: either.
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Desktop");
-        user.Paste(IDC_PASSWORD, refused);
-        EXPECT_EQ(Create(user), Texts{texts::kPasswordNotInCodePage});
-        EXPECT_FALSE(test::FileExists(LinkPath("C:", "20002")));
-
-        // With no desktop folder known, the root of drive C: takes the shortcut.
-        user.Paste(IDC_PASSWORD, held);
-        EXPECT_EQ(Create(user), (Texts{texts::kDesktopUnknown, texts::kCreated}));
-        ExpectLink("正常登陆QQ 20002.lnk", arguments, "C:");
-    });
 }
 
 TEST_F(LauncherDialogTest, AnIllFormedFolderWarnsAndAFolderTheShortcutCannotHoldIsRefused) {
@@ -275,7 +249,7 @@ TEST_F(LauncherDialogTest, AnIllFormedFolderWarnsAndAFolderTheShortcutCannotHold
         user.Type(IDC_QQ_NUMBER, "50005");
         // Yesterday's shortcut, made before any folder was chosen.
         EXPECT_EQ(Create(user), Texts{texts::kCreated});
-        const std::string yesterday = test::ReadBytes(LinkPath(Desktop(), "50005"));
+        const std::string yesterday = test::ReadBytes(Desktop() + "\\正常登陆QQ 50005.lnk");
         user.Type(IDC_PASSWORD, "kept");  // typed since: browsing keeps it
         user.Click(IDC_BROWSE);
         HWND picker = user.WaitForOtherWindow();
@@ -306,7 +280,7 @@ TEST_F(LauncherDialogTest, AnIllFormedFolderWarnsAndAFolderTheShortcutCannotHold
         // would hold is another folder, so nothing is replaced.
         EXPECT_EQ(Create(user), Texts{texts::TargetNotSaved(folder + "\\QQ.exe")});
         EXPECT_EQ(test::FileNames(Desktop()), std::vector<std::string>{"正常登陆QQ 50005.lnk"});
-        EXPECT_EQ(test::ReadBytes(LinkPath(Desktop(), "50005")), yesterday);
+        EXPECT_EQ(test::ReadBytes(Desktop() + "\\正常登陆QQ 50005.lnk"), yesterday);
     });
 }
 

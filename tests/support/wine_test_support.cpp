@@ -43,6 +43,7 @@ std::vector<std::string> FileNames(const std::string& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(Path(folder), error)) {
         names.push_back(win32::WideToUtf8(entry.path().filename().wstring()));
     }
+    std::sort(names.begin(), names.end());
     return names;
 }
 

@@ -13,7 +13,7 @@ namespace tessaly::test {
 bool MakeFolder(const std::string& path);
 void RemoveTree(const std::string& path);
 bool FileExists(const std::string& path);
-// The names in a folder; a file's bytes ("" for none) / writes them.
+// The names in a folder, sorted; a file's bytes ("" for none) / writes them.
 std::vector<std::string> FileNames(const std::string& folder);
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);

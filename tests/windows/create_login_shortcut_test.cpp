@@ -28,23 +28,25 @@ using Texts = std::vector<std::string>;
 const std::string kRun = "C:\\tessaly-test\\action-" + std::to_string(GetACP());
 const std::string kName = "正常登陆QQ 10001.lnk";
 
+// Presses the create button for `request` with `desktop` as the desktop
+// folder; returns the messages shown.
+template <class Writer = win32::Win32ShellLinkWriter>
+Texts Press(const LoginRequest& request, const std::string& desktop) {
+    test::FakeRegistryReader registry;
+    registry.values["Desktop"] = desktop;
+    test::FakeMessagePresenter messages;
+    Writer links;
+    win32::Win32CodePageEncoder codePage;
+    CreateLoginShortcut(request, {registry, links, messages, codePage});
+    return messages.shown;
+}
+Texts Press(const std::string& installFolder, const std::string& desktop) {
+    return Press({installFolder, "10001", "pass", 1}, desktop);
+}
+
 class CreateLoginShortcutWineTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { test::RemoveTree(kRun); }
-    // Presses the create button for `request` with `desktop` as the desktop
-    // folder; returns the messages shown.
-    static Texts Press(const LoginRequest& request, const std::string& desktop) {
-        test::FakeRegistryReader registry;
-        registry.values["Desktop"] = desktop;
-        test::FakeMessagePresenter messages;
-        win32::Win32ShellLinkWriter links;
-        win32::Win32CodePageEncoder codePage;
-        CreateLoginShortcut(request, {registry, links, messages, codePage});
-        return messages.shown;
-    }
-    static Texts Press(const std::string& installFolder, const std::string& desktop) {
-        return Press({installFolder, "10001", "pass", 1}, desktop);
-    }
     // A new desktop folder `name`, with a shortcut of the same name from an
     // earlier day in it unless `yesterday` is empty.
     static std::string Desktop(const std::string& name, const std::string& yesterday = "") {
@@ -70,9 +72,7 @@ TEST_F(CreateLoginShortcutWineTest, WritesEveryGoldenShortcut) {
         names.push_back(row.fileName);
     }
     std::sort(names.begin(), names.end());
-    Names written = test::FileNames(desktop);
-    std::sort(written.begin(), written.end());
-    EXPECT_EQ(written, names);  // and nothing else
+    EXPECT_EQ(test::FileNames(desktop), names);  // and nothing else
 }
 
 TEST_F(CreateLoginShortcutWineTest, WritesOneFileAtThePathLimitsAndNoneForABadTarget) {
@@ -119,12 +119,7 @@ class StopsBeforeTheMove : public win32::Win32ShellLinkWriter {
 };
 TEST(CreateLoginShortcutStopped, DISABLED_BeforeTheMove) {
     const win32::ScopedComInit com;
-    test::FakeRegistryReader registry;
-    registry.values["Desktop"] = std::getenv("TESSALY_TEST_DESKTOP");
-    test::FakeMessagePresenter messages;
-    StopsBeforeTheMove links;
-    win32::Win32CodePageEncoder codePage;
-    CreateLoginShortcut({"C:\\QQ", "10001", "pass", 1}, {registry, links, messages, codePage});
+    Press<StopsBeforeTheMove>({"C:\\QQ", "10001", "pass", 1}, std::getenv("TESSALY_TEST_DESKTOP"));
 }
 
 TEST_F(CreateLoginShortcutWineTest, AStoppedRunLosesNothingAndTheNextClearsUpAfterIt) {
@@ -145,11 +140,10 @@ TEST_F(CreateLoginShortcutWineTest, AStoppedRunLosesNothingAndTheNextClearsUpAft
     EXPECT_EQ(test::FileNames(desktop).size(), lookAlikes.size() + 2);  // and what it left
 
     EXPECT_EQ(Press("C:\\QQ", desktop), Texts{texts::kCreated});
-    Names expected = lookAlikes, left = test::FileNames(desktop);
+    Names expected = lookAlikes;
     expected.push_back(kName);
     std::sort(expected.begin(), expected.end());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, expected);
+    EXPECT_EQ(test::FileNames(desktop), expected);
     for (const std::string& name : lookAlikes) {
         EXPECT_EQ(test::ReadBytes(desktop + "\\" + name), "mine") << name;
     }
