@@ -32,11 +32,6 @@ void RemoveTree(const std::string& path) {
     std::filesystem::remove_all(Path(path), error);
 }
 
-bool FileExists(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::exists(Path(path), error);
-}
-
 std::vector<std::string> FileNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;

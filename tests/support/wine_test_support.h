@@ -12,7 +12,6 @@ namespace tessaly::test {
 // one with all it holds.
 bool MakeFolder(const std::string& path);
 void RemoveTree(const std::string& path);
-bool FileExists(const std::string& path);
 // The names in a folder, sorted; a file's bytes ("" for none) / writes them.
 std::vector<std::string> FileNames(const std::string& folder);
 std::string ReadBytes(const std::string& path);

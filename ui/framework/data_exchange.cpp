@@ -19,30 +19,30 @@ Wide WideWindowText(HWND window) {
     return text;
 }
 
-SecretText SecretWindowText(HWND window) {
+// A window's text in the type of the member it is kept in, and the text
+// shown from one; secrets go
+// only through buffers that are wiped.
+SecretText TextOf(HWND window, const SecretText&) {
     return win32::SecretWideToUtf8(WideWindowText<SecretWideText>(window).view());
+}
+std::string TextOf(HWND window, const std::string&) {
+    return win32::WideToUtf8(WideWindowText<std::wstring>(window));
+}
+void Show(HWND window, const SecretText& text) {
+    SetWindowTextW(window, win32::SecretUtf8ToWide(text.view()).c_str());
+}
+void Show(HWND window, const std::string& text) {
+    SetWindowTextW(window, win32::Utf8ToWide(text).c_str());
 }
 
 }  // namespace
 
 std::string WindowText(HWND window) {
-    return win32::WideToUtf8(WideWindowText<std::wstring>(window));
+    return TextOf(window, std::string());
 }
 
 void SetText(HWND window, const std::string& text) {
-    SetWindowTextW(window, win32::Utf8ToWide(text).c_str());
-}
-
-void DataExchange::Text(int controlId, SecretText& member) {
-    const HWND control = Control(controlId);
-    if (control == nullptr) {
-        return;
-    }
-    if (save_) {
-        member = SecretWindowText(control);
-    } else if (SecretWindowText(control) != member) {
-        SetWindowTextW(control, win32::SecretUtf8ToWide(member.view()).c_str());
-    }
+    Show(window, text);
 }
 
 HWND DataExchange::Control(int controlId) {
@@ -53,16 +53,25 @@ HWND DataExchange::Control(int controlId) {
     return control;
 }
 
-void DataExchange::Text(int controlId, std::string& member) {
+template <class Member>
+void DataExchange::ExchangeText(int controlId, Member& member) {
     const HWND control = Control(controlId);
     if (control == nullptr) {
         return;
     }
     if (save_) {
-        member = WindowText(control);
-    } else if (WindowText(control) != member) {
-        SetText(control, member);
+        member = TextOf(control, member);
+    } else if (TextOf(control, member) != member) {
+        Show(control, member);
     }
+}
+
+void DataExchange::Text(int controlId, std::string& member) {
+    ExchangeText(controlId, member);
+}
+
+void DataExchange::Text(int controlId, SecretText& member) {
+    ExchangeText(controlId, member);
 }
 
 void DataExchange::Radio(int& member, std::initializer_list<RadioChoice> group) {

@@ -44,6 +44,8 @@ public:
 
 private:
     HWND Control(int controlId);
+    template <class Member>
+    void ExchangeText(int controlId, Member& member);
 
     HWND dialog_;
     bool save_;
