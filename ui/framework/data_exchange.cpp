@@ -20,8 +20,7 @@ Wide WideWindowText(HWND window) {
 }
 
 // A window's text in the type of the member it is kept in, and the text
-// shown from one; secrets go
-// only through buffers that are wiped.
+// shown from one; secrets go only through buffers that are wiped.
 SecretText TextOf(HWND window, const SecretText&) {
     return win32::SecretWideToUtf8(WideWindowText<SecretWideText>(window).view());
 }
