@@ -168,9 +168,6 @@ TEST_F(LauncherDialogTest, OpensWithItsDesignedLookInReadingOrder) {
         EXPECT_EQ(user.FocusId(), IDC_QQ_NUMBER);
         EXPECT_TRUE(user.Checked(IDC_MODE_NORMAL));
         EXPECT_FALSE(user.Checked(IDC_MODE_INVISIBLE));
-        EXPECT_EQ(SendMessageW(dialog, WM_QUERYDRAGICON, 0, 0),
-                  reinterpret_cast<LRESULT>(
-                      LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LAUNCHER))));
 
         // The system menu's last item opens the about box, owned by the dialog.
         wchar_t item[64] = {};
