@@ -38,11 +38,27 @@ using LinkFile = std::array<std::string, 3>;
 class FakeShellLinkWriter : public ShellLinkWriter {
 public:
     HResult Open(std::unique_ptr<ShellLink>* link) override;
-    HResult CreateTemporary(const std::string& linkFilePath, std::string* path) override;
-    HResult Replace(const std::string& from, const std::string& to) override;
+    HResult CreateTemporary(const std::string& linkFilePath, std::string* path) override {
+        return Step("Temporary", [&] {
+            *path = linkFilePath.substr(0, linkFilePath.rfind('\\') + 1) + "~000001.tmp";
+            files[*path] = {};
+        });
+    }
+    HResult Replace(const std::string& from, const std::string& to) override {
+        return Step("Replace", [&] { files[to] = files.extract(from).mapped(); });
+    }
     void Remove(const std::string& path) override { files.erase(path); }
     bool FolderExists(const std::string& path) override { return missingFolders.count(path) == 0; }
     HResult Result(const std::string& step) { return results.count(step) ? results[step] : kOk; }
+    // The step's result, with its effect only on success.
+    template <class Effect>
+    HResult Step(const std::string& step, Effect effect) {
+        const HResult hr = Result(step);
+        if (Succeeded(hr)) {
+            effect();
+        }
+        return hr;
+    }
 
     std::map<std::string, HResult> results;
     bool dropsTarget = false;  // takes paths with success, keeps none, as Wine may
@@ -71,7 +87,73 @@ private:
 // is, "ä" becomes one byte, and anything beyond U+00FF cannot be spelled.
 class FakeCodePageEncoder : public CodePageEncoder {
 public:
-    std::optional<SecretText> Encode(const SecretText& utf8) override;
+    std::optional<SecretText> Encode(const SecretText& secret) override {
+        const std::string_view utf8 = secret.view();
+        std::string bytes;
+        for (std::size_t i = 0; i < utf8.size(); ++i) {
+            const auto lead = static_cast<unsigned char>(utf8[i]);
+            if (lead >= 0x80 && (lead > 0xC3 || lead < 0xC2 || i + 1 == utf8.size())) {
+                return std::nullopt;
+            }
+            bytes +=
+                lead < 0x80 ? utf8[i] : static_cast<char>((lead & 0x03) << 6 | (utf8[++i] & 0x3F));
+        }
+        return SecretText(bytes);
+    }
 };
+
+class FakeShellLink : public ShellLink {
+public:
+    explicit FakeShellLink(FakeShellLinkWriter& writer) : writer_(writer) { ++writer_.openLinks; }
+    ~FakeShellLink() override { --writer_.openLinks; }
+
+    // A doubled separator is taken as one, as the shell does.
+    HResult SetPath(const std::string& text) override {
+        std::string path = writer_.dropsTarget ? "" : text;
+        for (std::size_t at; (at = path.find("\\\\")) != std::string::npos;) {
+            path.erase(at, 1);
+        }
+        return Set(0, path, "SetPath");
+    }
+    HResult SetArguments(const SecretText& text) override {
+        return Set(1, std::string(text.view()), "SetArguments");
+    }
+    HResult SetDescription(const std::string& text) override {
+        return Set(2, text, "SetDescription");
+    }
+    HResult GetPath(std::string* text) override { return Get(0, text); }
+    HResult GetArguments(SecretText* text) override {
+        *text = SecretText(fields_[1]);
+        return kOk;
+    }
+    HResult GetDescription(std::string* text) override { return Get(2, text); }
+    HResult Save(const std::string& path) override {
+        LinkFile saved = fields_;
+        for (const auto& [field, text] : writer_.savedAs) {
+            saved[field] = text;
+        }
+        return writer_.Step("Save", [&] { writer_.files[path] = saved; });
+    }
+    HResult Load(const std::string& path) override {
+        return writer_.Step("Load", [&] { fields_ = writer_.files.at(path); });
+    }
+
+private:
+    HResult Set(int field, const std::string& text, const char* step) {
+        fields_[field] = text;
+        return writer_.Result(step);
+    }
+    HResult Get(int field, std::string* text) {
+        *text = fields_[field];
+        return kOk;
+    }
+
+    FakeShellLinkWriter& writer_;
+    LinkFile fields_;
+};
+
+inline HResult FakeShellLinkWriter::Open(std::unique_ptr<ShellLink>* link) {
+    return Step("Open", [&] { *link = std::make_unique<FakeShellLink>(*this); });
+}
 
 }  // namespace tessaly::test

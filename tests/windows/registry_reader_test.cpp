@@ -86,26 +86,18 @@ TEST_F(RegistryReaderTest, StringValuesComeBackAsUtf8WholeOrNotAtAll) {
 }
 
 TEST_F(RegistryReaderTest, KeysAreOpenedForReadingOnly) {
-    // A key the user may read but not write, as HKEY_LOCAL_MACHINE is for a
-    // standard user: asking for more than reading would be refused.
-    ScopedRegKey readOnly;
-    ASSERT_EQ(RegCreateKeyExW(key_.get(), L"ReadOnly", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              readOnly.receive(), nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(readOnly.get(), L"Install", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"C:\\QQ"),
-                   12);
-    auto allow = [&readOnly](const wchar_t* dacl) {
-        PSECURITY_DESCRIPTOR descriptor = nullptr;
-        ConvertStringSecurityDescriptorToSecurityDescriptorW(dacl, SDDL_REVISION_1, &descriptor,
-                                                             nullptr);
-        const LONG result =
-            RegSetKeySecurity(readOnly.get(), DACL_SECURITY_INFORMATION, descriptor);
-        LocalFree(descriptor);
-        return result;
-    };
-    EXPECT_EQ(allow(L"D:P(A;;KR;;;WD)"), ERROR_SUCCESS);  // everyone may read, no one write
-    EXPECT_EQ(Read("Install", "\\ReadOnly"), "C:\\QQ");
-    allow(L"D:(A;;KA;;;WD)");  // so that the test key can be removed again
+    Set(L"Install", L"C:\\QQ");
+    // First everyone may read the key and no one write it, as HKEY_LOCAL_MACHINE
+    // is for a standard user: asking for more than reading would be refused.
+    // Then all may do all, so that the test key can be removed again.
+    for (const wchar_t* dacl : {L"D:P(A;;KR;;;WD)", L"D:(A;;KA;;;WD)"}) {
+        ScopedLocal<PSECURITY_DESCRIPTOR> descriptor;
+        ConvertStringSecurityDescriptorToSecurityDescriptorW(dacl, SDDL_REVISION_1,
+                                                             descriptor.receive(), nullptr);
+        ASSERT_EQ(RegSetKeySecurity(key_.get(), DACL_SECURITY_INFORMATION, descriptor.get()),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(Read("Install"), "C:\\QQ") << dacl;
+    }
 }
 
 // On 64-bit Windows a 32-bit program's HKEY_LOCAL_MACHINE\SOFTWARE is the
