@@ -8,7 +8,6 @@
 
 namespace tessaly::texts {
 
-inline const std::string kWebAddress = "http://www.example.org/";
 inline const std::string kCreated =
     "生成QQ快捷登陆器成功!请查看桌面!感谢您的使用,更多信息请访问http://www.example.org/";
 inline const std::string kDesktopUnknown = "桌面路径获取失败!快捷方式将生成在C盘根目录下!";

@@ -50,11 +50,7 @@ std::string Utf16(const std::string& text) {
 
 int main(int argc, char** argv) {
     namespace driver = tessaly::driver;
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s TESSALY.exe\n", argv[0]);
-        return 2;
-    }
-    driver::Program program(argv[1]);
+    driver::Program program(argc > 1 ? argv[1] : "Tessaly.exe");
     std::vector<driver::MessageBoxSeen> shownFirst;  // no folder known
     HWND dialog = program.WaitForMainWindow(&shownFirst);
     int status = 1;
