@@ -48,6 +48,7 @@ file(WRITE ${work}/Tessaly.wxi "<?xml version=\"1.0\" encoding=\"utf-8\"?>
   <?define PackageCode = \"${package_code}\" ?>
   <?define Manufacturer = \"${CPACK_TESSALY_AUTHOR_NAME}\" ?>
   <?define HelpLink = \"${CPACK_TESSALY_AUTHOR_WEB_ADDRESS}\" ?>
+  <?define Contact = \"${CPACK_TESSALY_AUTHOR_EMAIL}\" ?>
   <?define ExeSource = \"Tessaly.exe\" ?>
   <?define IconSource = \"Tessaly.ico\" ?>
 </Include>
@@ -58,14 +59,17 @@ execute_process(
             ${CPACK_TESSALY_WIXL} -a x86 -I ${work} -o ${msi} ${packaging}/Tessaly.wxs
     WORKING_DIRECTORY ${work} COMMAND_ERROR_IS_FATAL ANY)
 
-# The database in code page 65001, then the texts wixl could not write.
+# The database in code page 65001, then the texts and table rows wixl could
+# not write (the exe's version in the File table is the release's).
 file(WRITE ${work}/_ForceCodepage.idt "\r\n\r\n65001\t_ForceCodepage\r\n")
 set(TESSALY_AUTHOR_NAME ${CPACK_TESSALY_AUTHOR_NAME})
-configure_file(${packaging}/Tessaly-texts.sql.in ${work}/texts.sql @ONLY)
-file(STRINGS ${work}/texts.sql queries ENCODING UTF-8)
 set(arguments -i ${work}/_ForceCodepage.idt)
-foreach(query IN LISTS queries)
-    list(APPEND arguments -q "${query}")
+foreach(name texts tables)
+    configure_file(${packaging}/Tessaly-${name}.sql.in ${work}/${name}.sql @ONLY)
+    file(STRINGS ${work}/${name}.sql queries ENCODING UTF-8)
+    foreach(query IN LISTS queries)
+        list(APPEND arguments -q "${query}")
+    endforeach()
 endforeach()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${CPACK_TESSALY_MSIBUILD} ${msi} ${arguments}
                 COMMAND_ERROR_IS_FATAL ANY)

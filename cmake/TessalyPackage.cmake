@@ -13,8 +13,8 @@ find_program(TESSALY_WIXL wixl REQUIRED)
 find_program(TESSALY_MSIBUILD msibuild REQUIRED)
 find_program(TESSALY_OSSLSIGNCODE osslsigncode REQUIRED)
 
-# The publisher and the help link, read from the one place they are written.
-foreach(name AUTHOR_NAME AUTHOR_WEB_ADDRESS)
+# The publisher, the help link and the contact address, read from the one place they are written.
+foreach(name AUTHOR_NAME AUTHOR_EMAIL AUTHOR_WEB_ADDRESS)
     file(STRINGS ${PROJECT_SOURCE_DIR}/core/author_info.h line ENCODING UTF-8
          REGEX "^#define TESSALY_${name} \"[^\"]*\"$")
     string(REGEX REPLACE ".*\"(.*)\"" "\\1" CPACK_TESSALY_${name} "${line}")

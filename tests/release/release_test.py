@@ -1,22 +1,18 @@
 #!/usr/bin/env python3
-"""The release, checked from outside the program: its files with sha256sum,
-unzip, msiinfo and osslsigncode; the MSI installed, upgraded, refused and
-removed by Wine's own msiexec in a prefix of its own (WORK/wineprefix), the
-Start-menu shortcut read with lnkinfo and the registry exported by Wine's reg.
-
-    release_test.py files   BUILD VERSION
-    release_test.py next    BUILD WORK NEXT_VERSION   (a later release, signed)
-    release_test.py signing BUILD WORK VERSION NEXT_VERSION
-    release_test.py install BUILD WORK VERSION NEXT_VERSION DEMO.exe
-"""
+"""The release, checked from outside the program (sha256sum, unzip, msiinfo,
+osslsigncode, lnkinfo; Wine's msiexec and registry files in WORK/wineprefix):
+release_test.py files BUILD VERSION | next BUILD WORK NEXT_VERSION (a later
+release, signed) | signing BUILD WORK VERSION NEXT_VERSION | install BUILD WORK
+VERSION NEXT_VERSION DEMO.exe"""
 import os
 import pwd
 import re
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
-import zipfile
+import uuid
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "support"))
 from product_texts import PUBLISHER, START_MENU_DESCRIPTION, WEB_ADDRESS  # noqa: E402
@@ -24,6 +20,9 @@ from product_texts import PUBLISHER, START_MENU_DESCRIPTION, WEB_ADDRESS  # noqa
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 HARNESS = os.path.join(ROOT, "scripts", "wine-harness.sh")
 SIGNER = "/CN=Tessaly test signer"
+CONTACT = "tessaly@example.org"
+MENU = ["{user}\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Tessaly.lnk",
+        "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Tessaly.lnk"]
 PASSWORD = "throwaway-password"
 # Where 32-bit programs cannot run, 64-bit Wine's msiexec installs the 32-bit
 # package into a 64-bit prefix: it goes where Windows puts a 32-bit program.
@@ -33,8 +32,7 @@ failures = []
 
 def check(ok, what):
     print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
+    failures.extend([] if ok else [what])
 
 
 def run(*command, **options):
@@ -52,8 +50,7 @@ def release(folder, version):
 
 
 def zipped_exe(zip_path, folder):
-    """The zip's Tessaly.exe, taken out into `folder`, once its checksum file
-    is checked with sha256sum."""
+    """The zip's Tessaly.exe, taken out into `folder`, its checksum checked."""
     run("unzip", "-o", "-q", zip_path, "Tessaly.exe", "Tessaly.exe.sha256", "-d", folder)
     checksum = run("sha256sum", "-c", "Tessaly.exe.sha256", cwd=folder)
     check(checksum.returncode == 0, f"the zip's Tessaly.exe.sha256 matches its exe: {checksum.stdout.strip()}")
@@ -77,14 +74,21 @@ def files(build, version):
         again = run("cpack", "--config", os.path.join(build, "CPackConfig.cmake"), "-B", folder)
         check(again.returncode == 0 and read(os.path.join(folder, os.path.basename(msi))) == read(msi),
               "a second build gives the same MSI")
+    # Windows Installer compares a versioned file's version with the one on
+    # disk; the exe's own is in its fixed version block.
+    exe = read(os.path.join(build, "Tessaly.exe"))
+    high, low = struct.unpack_from("<II", exe, exe.find(struct.pack("<I", 0xFEEF04BD)) + 8)
+    table = run("msiinfo", "export", msi, "File").stdout.split("\n")[3:-1]
+    rows = [tuple(row.split("\t")[i] for i in (0, 4, 5)) for row in table]
+    check(rows == [("Tessaly.exe", f"{high >> 16}.{high & 0xFFFF}.{low >> 16}.{low & 0xFFFF}", "2052")],
+          f"the File table gives Tessaly.exe its version and Chinese (2052): {rows}")
     # Word count 10: compressed files (2), installs with no elevation (8).
     check("Source: 10 (a)" in run("msiinfo", "suminfo", msi).stdout,
           "the summary says compressed and no elevation needed")
 
 
 def next_release(build, work, next_version):
-    """Builds the later version in WORK/build and packages it signed with a
-    throwaway certificate made here."""
+    """The later version built in WORK/build, signed with a throwaway certificate."""
     os.makedirs(work, exist_ok=True)
     key, cert, pfx = (os.path.join(work, name) for name in ("key.pem", "cert.pem", "cert.pfx"))
     for command in (("openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
@@ -127,27 +131,13 @@ def signing(build, work, version, next_version):
             accepted = run("bash", verify_release, path, "--against", reference)
             check(accepted.returncode == 0 and "signed by " + SIGNER in accepted.stdout,
                   f"verify-release accepts {os.path.basename(path)}, naming the signer: {accepted.stdout!r}")
-        # The same zip with one byte of its exe changed.
-        changed = os.path.join(folder, "changed.zip")
-        with zipfile.ZipFile(zip_path) as original, zipfile.ZipFile(changed, "w") as copy:
-            for name in original.namelist():
-                data = bytearray(original.read(name))
-                if name == "Tessaly.exe":
-                    data[len(data) // 2] ^= 1
-                copy.writestr(name, bytes(data))
-        rejected = run("bash", verify_release, changed, "--against", reference)
-        check(rejected.returncode != 0 and "FAILED" in rejected.stderr, "verify-release rejects a changed exe")
-
-
-def windows_path(path):
-    """A Linux path as Wine sees it, on drive Z:."""
-    return "Z:" + path.replace("/", "\\")
+        # Against another build's exe (the earlier version's), the same zip fails.
+        rejected = run("bash", verify_release, zip_path, "--against", os.path.join(build, "Tessaly.exe"))
+        check(rejected.returncode != 0 and "FAILED" in rejected.stderr, "verify-release rejects a different exe")
 
 
 class Prefix:
-    """Wine's msiexec and programs in the prefix WORK/wineprefix, and what is
-    in it: its files, and its registry as Wine stores it (user.reg for
-    HKEY_CURRENT_USER, system.reg for HKEY_LOCAL_MACHINE)."""
+    """Wine's programs in WORK/wineprefix, its files and its registry (user.reg, system.reg)."""
 
     def __init__(self, work):
         self.env = dict(os.environ, TESSALY_WINEPREFIX=os.path.join(work, "wineprefix"))
@@ -177,84 +167,112 @@ class Prefix:
                         values = found.setdefault(root + "\\" + match.group(1).replace("\\\\", "\\"), {})
                     elif values is not None and (match := re.match(r'^"(.*?)"=(.*)$', line)):
                         values[match.group(1)] = re.sub(r"\\x([0-9a-f]{4})", lambda m: chr(int(m.group(1), 16)),
-                                                        match.group(2).strip('"'))
+                                                        match.group(2).strip('"')).replace("\\\\", "\\")
         return found
 
-    def entries(self):
-        """The "Apps & features" entries named Tessaly, by key."""
-        return {key: values for key, values in self.registry().items()
-                if "\\Uninstall\\" in key and values.get("DisplayName") == "Tessaly"}
+    def snapshot(self):
+        """drive_c's files and folders outside windows, and the keys and values of
+        HKCU\\Software and HKLM\\Software; not the desktop (its login shortcuts
+        stay), the test's folder, nor what Windows Installer keeps, emptied, once
+        it has run: its own keys (…\\Installer\\…) and %APPDATA%\\Microsoft\\Installer."""
+        drive = os.path.join(self.root, "drive_c")
+        found = {os.path.relpath(os.path.join(d, n), drive) for d, folders, files in os.walk(drive)
+                 for n in folders + files}
+        found = {path for path in found if not re.match(r"(windows|tessaly-test|users/[^/]+/Desktop)(/|$)|"
+                                                        r"users/[^/]+/AppData/Roaming/Microsoft/Installer$", path)}
+        for key, values in self.registry().items():
+            if re.match(r"HK(CU|LM)\\Software\\", key) and (values or "\\Installer\\" not in key + "\\"):
+                found |= {key} | {f"{key} {name}={data}" for name, data in values.items()}
+        return found
 
 
-def installed(prefix, folder, menu, exe_bytes, version, scope):
+
+def installed(prefix, folder, exe_bytes, version, scope):
     exe = folder + "\\Tessaly.exe"
     check(os.path.isfile(prefix.unix(exe)) and read(prefix.unix(exe)) == exe_bytes, f"{exe} is the packaged exe")
-    entries = prefix.entries()
-    shown = [(e.get("DisplayVersion"), e.get("Publisher"), e.get("HelpLink")) for e in entries.values()]
-    check(shown == [(version, PUBLISHER, WEB_ADDRESS)], f"one entry, version {version}, publisher, help link: {shown}")
+    entries = {key: values for key, values in prefix.registry().items()  # those of Apps & features
+               if "\\Uninstall\\" in key and values.get("DisplayName") == "Tessaly"}
+    # A 32-bit product's entry is in the 32-bit view of HKEY_LOCAL_MACHINE
+    # (where Wine keeps both scopes').
+    shown = [tuple(e.get(name) for name in ("DisplayVersion", "Publisher", "HelpLink", "URLInfoAbout", "Contact",
+                                            "InstallLocation", "NoModify")) + ("\\Wow6432Node\\" in key,)
+             for key, e in entries.items()]
     products = [key[:4] for key, values in prefix.registry().items()
                 if "\\Installer\\Products\\" in key and values.get("ProductName") == "Tessaly"]
-    check(products == ["HKCU" if scope == "user" else "HKLM"], f"registered per {scope}: {products}")
-    # A 32-bit product on 64-bit Windows: its entry under HKEY_LOCAL_MACHINE
-    # (where Wine keeps both scopes') is in the 32-bit view.
-    check(all(("\\Wow6432Node\\" in key) == WIN64 for key in entries if key.startswith("HKLM")),
-          f"the entry's key: {list(entries)}")
-    links = [m for m in menu if os.path.isfile(prefix.unix(m))]
-    check(len(links) == 1, f"one Start-menu shortcut: {links}")
-    for link in links:
-        fields = dict(re.findall(r"^\t([^\t]+)\t+: (.*)$", run("lnkinfo", prefix.unix(link)).stdout, re.M))
-        icon = fields.get("Icon location", "")
-        check(fields.get("Local path") == exe and fields.get("Description") == START_MENU_DESCRIPTION and
-              icon.endswith(".ico") and os.path.isfile(prefix.unix(icon)) and
-              read(prefix.unix(icon)) == read(os.path.join(BUILD, "resources", "Tessaly.ico")),
-              f"the Start-menu shortcut starts {fields.get('Local path')}, with its description and icon")
+    check(shown == [(version, PUBLISHER, WEB_ADDRESS, WEB_ADDRESS, CONTACT, folder + "\\", "dword:00000001", WIN64)]
+          and products == ["HKCU" if scope == "user" else "HKLM"],
+          f"registered per {scope} {products}, one entry: version, publisher, links, contact, folder, no Modify"
+          f" button, view: {shown}")
+    links = [m.format(user=prefix.user) for m in MENU if os.path.isfile(prefix.unix(m.format(user=prefix.user)))]
+    lnkinfo = run("lnkinfo", prefix.unix(links[0])).stdout if len(links) == 1 else ""
+    fields = dict(re.findall(r"^\t([^\t]+)\t+: (.*)$", lnkinfo, re.M))
+    icon = fields.get("Icon location", "")
+    check(fields.get("Local path") == exe and fields.get("Description") == START_MENU_DESCRIPTION and
+          icon.endswith(".ico") and os.path.isfile(prefix.unix(icon)) and
+          read(prefix.unix(icon)) == read(os.path.join(BUILD, "resources", "Tessaly.ico")),
+          f"one Start-menu shortcut {links}, starting {fields.get('Local path')}, with its description and icon")
 
 
-def removed(prefix, folder, menu):
-    check(not os.path.exists(prefix.unix(folder)), f"{folder} is gone")
-    check(not any(os.path.exists(prefix.unix(m)) for m in menu), "the Start-menu shortcut is gone")
-    check(not prefix.entries(), "the entry is gone")
-    registered = [key for key, values in prefix.registry().items() if values.get("ProductName") == "Tessaly"]
-    check(not registered, f"the product's registration is gone: {registered}")
+def msiexec(prefix, *arguments):  # as the README has them, silent; a package by its path on Wine's drive Z:
+    return prefix.wine("msiexec", *("Z:" + a.replace("/", "\\") if a.endswith(".msi") else a for a in arguments), "/qn")
+
+
+def product_code(msi):
+    return re.search(r"^ProductCode\t(\S+)$", run("msiinfo", "export", msi, "Property").stdout, re.M).group(1)
 
 
 def install(build, work, version, next_version, demo):
     prefix = Prefix(work)
-    old_msi, new_msi = (windows_path(release(folder, v)[1]) for folder, v in
-                        ((build, version), (os.path.join(work, "build"), next_version)))
+    later = os.path.join(work, "build")
+    old_msi, new_msi = release(build, version)[1], release(later, next_version)[1]
     old_exe = read(os.path.join(build, "Tessaly.exe"))
     with tempfile.TemporaryDirectory() as folder:
-        new_exe = read(zipped_exe(release(os.path.join(work, "build"), next_version)[0], folder))
+        new_exe = read(zipped_exe(release(later, next_version)[0], folder))
+    # The later package but for the fourth field of its version (and so its
+    # product code), as a careless release would make it.
+    fourth = next_version.rsplit(".", 1)[0] + ".1"
+    fourth_msi = shutil.copy(new_msi, os.path.join(work, f"Tessaly-{fourth}.msi"))
+    update = "UPDATE `Property` SET `Value` = '{}' WHERE `Property` = '{}'"
+    subprocess.run(["msibuild", fourth_msi, "-q", update.format(fourth, "ProductVersion"), "-q",
+                    update.format("{" + str(uuid.uuid4()).upper() + "}", "ProductCode")], check=True)
     user_folder = prefix.user + "\\AppData\\Local\\Programs\\Tessaly"
-    menu = [prefix.user + "\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Tessaly.lnk",
-            "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Tessaly.lnk"]
+    machine_folder = "C:\\Program Files (x86)\\Tessaly" if WIN64 else "C:\\Program Files\\Tessaly"
+    admin_folder = "C:\\Apps\\Tessaly"
     login = prefix.user + "\\Desktop\\正常登陆QQ 123456789.lnk"
+    # Each from a clean prefix back to it, removed by the package or by its
+    # product code with nothing else said; those removed as the later
+    # version are upgraded first, in the same folder.
+    flows = [((), user_folder, "user", new_msi),
+             (("ALLUSERS=1",), machine_folder, "machine", old_msi),
+             (("ALLUSERS=1", "INSTALLDIR=" + admin_folder), admin_folder, "machine", product_code(new_msi)),
+             (("INSTALLDIR=" + admin_folder,), admin_folder, "user", product_code(old_msi))]
     try:
-        check(prefix.wine("msiexec", "/i", old_msi, "/qn") == 0, "silent per-user install")
-        installed(prefix, user_folder, menu, old_exe, version, "user")
-        if WIN64:
-            print("skipped: starting the installed 32-bit Tessaly.exe (this Wine runs 64-bit programs only);"
-                  " a stand-in login shortcut is put on the desktop instead")
-            os.makedirs(os.path.dirname(prefix.unix(login)), exist_ok=True)
-            with open(prefix.unix(login), "wb") as f:
-                f.write(b"a login shortcut made earlier")
-        else:
-            check(prefix.wine(demo, user_folder + "\\Tessaly.exe", "C:\\tessaly-test\\installed.bmp") == 0,
-                  "the installed Tessaly.exe shows its dialog and makes a login shortcut")
-        check(prefix.wine("msiexec", "/i", new_msi, "/qn") == 0, "the later version installs over it")
-        installed(prefix, user_folder, menu, new_exe, next_version, "user")
-        check(prefix.wine("msiexec", "/i", old_msi, "/qn") != 0, "the older version is refused")
-        installed(prefix, user_folder, menu, new_exe, next_version, "user")
-        login_before = read(prefix.unix(login)) if os.path.isfile(prefix.unix(login)) else None
-        check(prefix.wine("msiexec", "/x", new_msi, "/qn") == 0, "silent uninstall")
-        removed(prefix, user_folder, menu)
-        check(login_before is not None and os.path.isfile(prefix.unix(login)) and
-              read(prefix.unix(login)) == login_before, "the login shortcut on the desktop is untouched")
-        machine_folder = "C:\\Program Files (x86)\\Tessaly" if WIN64 else "C:\\Program Files\\Tessaly"
-        check(prefix.wine("msiexec", "/i", old_msi, "ALLUSERS=1", "/qn") == 0, "per-machine install")
-        installed(prefix, machine_folder, menu, old_exe, version, "machine")
-        check(prefix.wine("msiexec", "/x", old_msi, "ALLUSERS=1", "/qn") == 0, "per-machine uninstall")
-        removed(prefix, machine_folder, menu)
+        check(prefix.wine("cmd", "/c", "exit") == 0, "a new prefix")
+        os.makedirs(prefix.unix("C:\\Apps"))  # where the administrator keeps programs
+        clean = prefix.snapshot()
+        for arguments, folder, scope, removal in flows:
+            check(msiexec(prefix, "/i", old_msi, *arguments) == 0, f"install with {arguments}")
+            installed(prefix, folder, old_exe, version, scope)
+            if not arguments and WIN64:
+                print("skipped: starting the installed 32-bit Tessaly.exe (this Wine runs 64-bit programs only)")
+                os.makedirs(os.path.dirname(prefix.unix(login)), exist_ok=True)
+                open(prefix.unix(login), "wb").write(b"a stand-in for a login shortcut made earlier")
+            elif not arguments:
+                check(prefix.wine(demo, folder + "\\Tessaly.exe", "C:\\tessaly-test\\installed.bmp") == 0,
+                      "the installed Tessaly.exe shows its dialog and makes a login shortcut")
+            if not arguments:
+                made = read(prefix.unix(login)) if os.path.isfile(prefix.unix(login)) else None
+            if removal in (new_msi, product_code(new_msi)):
+                check(msiexec(prefix, "/i", new_msi, *arguments[:1]) == 0, "the later version installs over it")
+                installed(prefix, folder, new_exe, next_version, scope)
+            for msi, what in ((old_msi, "the older version"), (fourth_msi, f"{fourth}, but for the fourth field")):
+                if not arguments:
+                    check(msiexec(prefix, "/i", msi) != 0, f"{what} is refused")
+                    installed(prefix, folder, new_exe, next_version, scope)
+            check(msiexec(prefix, "/x", removal) == 0, f"msiexec /x {removal} /qn after {arguments}")
+            check(not (left := clean ^ prefix.snapshot()), f"nothing left and nothing removed: {sorted(left)}")
+        check(made is not None and os.path.isfile(prefix.unix(login)) and read(prefix.unix(login)) == made,
+              "the login shortcut on the desktop is untouched")
     finally:
         subprocess.run([HARNESS, "--stop"], env=prefix.env)
 
