@@ -183,9 +183,8 @@ MUTANTS = [
     # packaging/: the release
     ("product-code-ignores-version", "cmake/TessalyMsi.cmake", 'NAME "product ${version}"', 'NAME "product"'),
     ("per-machine-by-default", "packaging/Tessaly.wxs", 'InstallScope="perUser"', 'InstallScope="perMachine"'),
-    ("machine-folder-after-costing", "packaging/Tessaly.wxs",
-     'Sequence="990">ALLUSERS=1</Custom>\n    </InstallExecuteSequence>',
-     'Sequence="1010">ALLUSERS=1</Custom>\n    </InstallExecuteSequence>'),
+    ("user-folder-after-costing", "packaging/Tessaly.wxs",
+     '<Custom Action="UserInstallDir" Sequence="992">', '<Custom Action="UserInstallDir" Sequence="1005">'),
     ("shortcut-icon-dropped", "packaging/Tessaly.wxs", '\n                  Icon="Tessaly.ico"/>', "/>"),
     ("install-folder-misnamed", "packaging/Tessaly.wxs", 'Name="Programs"', 'Name="Program"'),
     ("publisher-text-not-set", "packaging/Tessaly-texts.sql.in", "WHERE `Property` = 'Manufacturer'",
