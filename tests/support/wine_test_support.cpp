@@ -66,17 +66,6 @@ std::string FileDacl(const std::string& path) {
     return dacl.substr(std::min(dacl.find('('), dacl.size()));
 }
 
-std::string PrivateDacl() {
-    win32::ScopedHandle token;
-    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.receive());
-    BYTE user[256];
-    DWORD size = sizeof user;
-    win32::ScopedLocal<LPWSTR> sid;
-    GetTokenInformation(token.get(), TokenUser, user, size, &size);
-    ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, sid.receive());
-    return "(A;;FA;;;SY)(A;;FA;;;" + win32::WideToUtf8(sid.get()) + ")";
-}
-
 void RecordGolden(const std::string& expectationsFile, const std::string& folder,
                   const GoldenShortcut& row) {
     // Fields end with the ASCII unit separator and records with the record

@@ -17,13 +17,10 @@ std::vector<std::string> FileNames(const std::string& folder);
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 
-// The entries of a file's DACL in SDDL ("" when it cannot be read), and those
-// a private file of this process's user has: full access for SYSTEM and the
-// user, nothing for anyone else. (Wine keeps a file's rights as its Unix
-// mode, where "inherits nothing" cannot be written down: the entries are
-// what it can show.)
+// The entries of a file's DACL in SDDL ("" when it cannot be read). (Wine
+// keeps a file's rights as its Unix mode, where "inherits nothing" cannot be
+// written down: the entries are what it can show.)
 std::string FileDacl(const std::string& path);
-std::string PrivateDacl();
 
 // Appends the shortcut `row` names in `folder`, with the fields the table
 // spells, to an expectations file that tests/support/check-lnkinfo.py reads

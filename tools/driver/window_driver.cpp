@@ -9,7 +9,7 @@ namespace {
 constexpr int kMessageBoxTextId = 0xFFFF;  // the static that holds a message box's text
 
 struct Collect {
-    DWORD process;  // 0: every window enumerated
+    DWORD process;
     std::vector<HWND> windows;
 };
 
@@ -17,21 +17,13 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM parameter) {
     auto* collect = reinterpret_cast<Collect*>(parameter);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (IsWindowVisible(window) && (collect->process == 0 || collect->process == process)) {
+    if (IsWindowVisible(window) && collect->process == process) {
         collect->windows.push_back(window);
     }
     return TRUE;
 }
 
 }  // namespace
-
-WindowList WindowsOfThread(DWORD thread) {
-    return [thread] {
-        Collect collect{0, {}};
-        EnumThreadWindows(thread, CollectVisible, reinterpret_cast<LPARAM>(&collect));
-        return collect.windows;
-    };
-}
 
 WindowList WindowsOfProcess(DWORD process) {
     return [process] {

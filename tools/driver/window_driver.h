@@ -13,10 +13,9 @@
 
 namespace tessaly::driver {
 
-// The windows to look among: the visible top-level windows of a thread or of
-// a process, as they are at the time of the call.
+// The windows to look among: the visible top-level windows of a process, as
+// they are at the time of the call.
 using WindowList = std::function<std::vector<HWND>()>;
-WindowList WindowsOfThread(DWORD thread);
 WindowList WindowsOfProcess(DWORD process);
 
 // Calls `done` every 50 ms for up to `seconds`; true once it said so.
