@@ -13,7 +13,6 @@ TEST(CleanFolderText, RemovesRunsOfThreeSpacesThenOnePairOfWrappingQuotes) {
         {"C:\\Program Files\\QQ", "C:\\Program Files\\QQ"},  // single spaces stay
         {"a  b", "a  b"},                                    // double spaces stay
         {"a    b", "a b"},                                   // four: one left
-        {"a     b", "a  b"},                                 // five: two left
         {"a      b", "ab"},                                  // six: none left
         {"   ", ""},
         {"", ""},
@@ -21,7 +20,6 @@ TEST(CleanFolderText, RemovesRunsOfThreeSpacesThenOnePairOfWrappingQuotes) {
         {"\"C:\\QQ\"   ", "C:\\QQ"},       // spaces go first, then the quotes
         {"\"\"C:\\QQ\"\"", "\"C:\\QQ\""},  // one pair only
         {"\"C:\\QQ", "\"C:\\QQ"},          // not wrapped: kept whole
-        {"C:\\QQ\"", "C:\\QQ\""},
         {"\"\"", ""},
         {"\"", "\""},
     };

@@ -68,8 +68,6 @@ def files(build, version):
     with tempfile.TemporaryDirectory() as folder:
         exe = zipped_exe(zip_path, folder)
         check(read(exe) == read(os.path.join(build, "Tessaly.exe")), "the zip's exe is the build's")
-        unsigned = [run("osslsigncode", "verify", "-in", path).returncode != 0 for path in (exe, msi)]
-        check(unsigned == [True, True], "without a certificate neither the exe nor the MSI is signed")
         # A second build of the same sources, elsewhere: the same MSI.
         again = run("cpack", "--config", os.path.join(build, "CPackConfig.cmake"), "-B", folder)
         check(again.returncode == 0 and read(os.path.join(folder, os.path.basename(msi))) == read(msi),

@@ -1,18 +1,21 @@
 #!/usr/bin/env python3
 """Checks what Tessaly.exe is, from its PE header, imports and manifest.
 
-Usage: check-exe.py Tessaly.exe i386|x86-64
+Usage: check-exe.py Tessaly.exe i386|x86-64 BUILD_FOLDER
 
 - The architecture: the shipped program is i386; the 64-bit build of the
   same sources, a test vehicle, is x86-64.
 - Hardening: NX compatible, dynamic base with a relocation table, terminal
-  server aware. Reproducible: no link time stamp.
+  server aware; the program's own objects (core, platform, ui) call the stack
+  check and the checked buffer functions, so the stack protector and
+  _FORTIFY_SOURCE reach its code. Reproducible: no link time stamp.
 - Imports only from Windows' own DLLs, none that Windows 7 lacks, and no ANSI
   ("...A") function from USER32, SHELL32 or ADVAPI32: text crosses into
   Windows only as UTF-16.
 - Its manifest asks for common controls 6, the invoking user's rights and
   per-monitor DPI awareness (v2 on Windows 10, dpiAware on 7 and 8.1).
 """
+import glob
 import re
 import subprocess
 import sys
@@ -25,8 +28,9 @@ NEWER_THAN_WINDOWS_7 = {"GetDpiForWindow", "GetSystemMetricsForDpi", "GetDpiForS
                         "AdjustWindowRectExForDpi", "SetThreadDpiAwarenessContext"}
 FLAGS = {0x0040: "DYNAMIC_BASE", 0x0100: "NX_COMPAT", 0x8000: "TERMINAL_SERVER_AWARE"}
 # objdump's name for the image's format, and the objdump that reads it.
-FORMATS = {"i386": ("pei-i386", "i686-w64-mingw32-objdump"),
-           "x86-64": ("pei-x86-64", "x86_64-w64-mingw32-objdump")}
+FORMATS = {"i386": ("pei-i386", "i686-w64-mingw32-"), "x86-64": ("pei-x86-64", "x86_64-w64-mingw32-")}
+# What a hardened object calls: the stack check, and a checked buffer function.
+HARDENING_CALLS = {"the stack check": r"^\s+U _?__stack_chk_fail$", "a checked buffer function": r"^\s+U _?__\w+_chk$"}
 MANIFEST_LINES = [
     b'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"',
     b'<requestedExecutionLevel level="asInvoker" uiAccess="false"/>',
@@ -37,16 +41,15 @@ MANIFEST_LINES = [
 
 
 def header_problems(exe, wanted):
-    file_format, objdump = FORMATS[wanted]
-    dump = subprocess.run([objdump, "-p", exe], check=True, capture_output=True, text=True).stdout
+    file_format, tools = FORMATS[wanted]
+    dump = subprocess.run([tools + "objdump", "-p", exe], check=True, capture_output=True, text=True).stdout
     if f"file format {file_format}" not in dump:
         return [f"not a {wanted} image"]
     characteristics = int(re.search(r"^DllCharacteristics\s+([0-9a-fA-F]+)", dump, re.M).group(1), 16)
     problems = [f"{name} not set" for bit, name in FLAGS.items() if not characteristics & bit]
     if "PE File Base Relocations" not in dump:
         problems.append("no relocation table: the image cannot be moved")
-    stamp = re.search(r"^Time/Date\s+(.*)$", dump, re.M).group(1)
-    if "1970" not in stamp:
+    if "1970" not in (stamp := re.search(r"^Time/Date\s+(.*)$", dump, re.M).group(1)):
         problems.append(f"link time stamp {stamp!r}")
     dll = None
     for line in dump.splitlines():
@@ -62,18 +65,13 @@ def header_problems(exe, wanted):
     return problems
 
 
-def main():
-    exe, wanted = sys.argv[1:3]
-    problems = header_problems(exe, wanted)
-    # The manifest is stored in the image as the text it is.
-    with open(exe, "rb") as f:
-        image = f.read()
-    problems += [f"the manifest lacks {line.decode()}" for line in MANIFEST_LINES if line not in image]
-    for problem in problems:
-        print("FAIL", problem)
-    print(f"{exe}: {len(problems)} problem(s)")
-    return 1 if problems else 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+exe, wanted, build = sys.argv[1:4]
+problems = header_problems(exe, wanted)
+objects = [path for part in ("core", "platform", "ui") for path in glob.glob(f"{build}/{part}/**/*.obj", recursive=True)]
+symbols = subprocess.run([FORMATS[wanted][1] + "nm", *objects], capture_output=True, text=True).stdout
+problems += [f"no object of the program calls {what}" for what, call in HARDENING_CALLS.items()
+             if not objects or not re.search(call, symbols, re.M)]
+# The manifest is stored in the image as the text it is.
+problems += [f"the manifest lacks {line.decode()}" for line in MANIFEST_LINES if line not in open(exe, "rb").read()]
+print("".join(f"FAIL {problem}\n" for problem in problems) + f"{exe}: {len(problems)} problem(s)")
+sys.exit(1 if problems else 0)

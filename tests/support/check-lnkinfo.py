@@ -21,8 +21,7 @@ CODE_PAGE = {"zh_CN": "936", "zh_TW": "950", "en_US": "1252", "ja_JP": "932"}[LO
 
 def unix_path(windows_path, prefix):
     """C:\\x\\y -> <prefix>/dosdevices/c:/x/y (lower-case drive, like Wine's dosdevices)."""
-    drive, rest = windows_path[0].lower(), windows_path[2:].replace("\\", "/")
-    return os.path.join(prefix, "dosdevices", drive + ":") + rest
+    return os.path.join(prefix, "dosdevices", windows_path[0].lower() + ":") + windows_path[2:].replace("\\", "/")
 
 
 def lnkinfo_fields(path):

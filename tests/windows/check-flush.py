@@ -18,30 +18,24 @@ MOVE = r'rename\w*\(.*"[^"]*~[0-9a-f]{3}", .*\.lnk"'
 HARNESS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "wine-harness.sh")
 
 
-def main():
+subprocess.run([HARNESS, "--stop"], check=True)
+with tempfile.TemporaryDirectory() as folder:
+    log = os.path.join(folder, "trace")
+    tracer = subprocess.Popen(["strace", "-f", "--seccomp-bpf", "-y", "-q", "-o", log, "-e",
+                               "trace=fsync,fdatasync,rename,renameat,renameat2",
+                               HARNESS, sys.argv[1], sys.argv[2], "C:\\tessaly-test\\flush.bmp"])
+    # Traced until the move, which comes after the flush it must follow; then
+    # the server and the display the run started are stopped.
+    for _ in range(600):
+        time.sleep(0.1)
+        if os.path.exists(log) and re.search(MOVE, open(log, errors="replace").read()):
+            break
     subprocess.run([HARNESS, "--stop"], check=True)
-    with tempfile.TemporaryDirectory() as folder:
-        log = os.path.join(folder, "trace")
-        tracer = subprocess.Popen(["strace", "-f", "--seccomp-bpf", "-y", "-q", "-o", log, "-e",
-                                   "trace=fsync,fdatasync,rename,renameat,renameat2",
-                                   HARNESS, sys.argv[1], sys.argv[2], "C:\\tessaly-test\\flush.bmp"])
-        # Traced until the move, which comes after the flush it must follow;
-        # then the server and the display the run started are stopped.
-        for _ in range(600):
-            time.sleep(0.1)
-            if os.path.exists(log) and re.search(MOVE, open(log, errors="replace").read()):
-                break
-        subprocess.run([HARNESS, "--stop"], check=True)
-        tracer.wait()
-        lines = open(log, errors="replace").read().splitlines()
-    renames = [n for n, line in enumerate(lines) if re.search(MOVE, line)]
-    flushes = [n for n, line in enumerate(lines) if re.search(r"f(data)?sync\(\d+<[^>]*~[0-9a-f]{3}>\)", line)]
-    for n in renames + flushes:
-        print(lines[n])
-    ok = len(renames) == 1 and any(n < renames[0] for n in flushes)
-    print("the temporary file is flushed before it is moved" if ok else "FAIL: no flush before the move")
-    return 0 if ok else 1
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+    tracer.wait()
+    lines = open(log, errors="replace").read().splitlines()
+renames = [n for n, line in enumerate(lines) if re.search(MOVE, line)]
+flushes = [n for n, line in enumerate(lines) if re.search(r"f(data)?sync\(\d+<[^>]*~[0-9a-f]{3}>\)", line)]
+print("\n".join(lines[n] for n in renames + flushes))
+ok = len(renames) == 1 and any(n < renames[0] for n in flushes)
+print("the temporary file is flushed before it is moved" if ok else "FAIL: no flush before the move")
+sys.exit(0 if ok else 1)

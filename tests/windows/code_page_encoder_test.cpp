@@ -1,7 +1,8 @@
 // Passwords in the ANSI code pages of the systems Tessaly meets, through
 // Wine's real conversion tables, the system's code page given to the encoder
 // as each system would name it, UTF-8 (65001) included. Expected bytes are
-// Python's, not Windows'.
+// Python's, not Windows'. (What each code page spells, the dialog tests show
+// in its own locale, by the hash of the bytes.)
 #include "platform/win32/win32_code_page_encoder.h"
 
 #include <gtest/gtest.h>
@@ -20,13 +21,9 @@ TEST(Win32CodePageEncoder, SpellsWhatTheSystemsCodePageHoldsAndRefusesTheRest) {
         const char* text;
         std::optional<std::string> bytes;  // nullopt: refused
     } cases[] = {
-        {936, "密码", "\xC3\xDC\xC2\xEB"},
         {936, "密码한국😀", std::nullopt},
         {936, "ä", std::nullopt},  // best fit would give "a"
-        {950, "密碼", "\xB1\x4B\xBD\x58"},
         {950, "密码", std::nullopt},
-        {932, "パス", "\x83\x70\x83\x58"},
-        {1252, "pässwörd", "p\xE4ssw\xF6rd"},
         {1252, "ā", std::nullopt},  // best fit would give "a"
         {1252, "密", std::nullopt},
         {1252, "?", "?"},  // a question mark is a character, not a stand-in

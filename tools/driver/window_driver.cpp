@@ -135,14 +135,19 @@ Program::~Program() {
     }
 }
 
-HWND Program::WaitForMainWindow(std::vector<MessageBoxSeen>* shownFirst) {
+HWND WaitForMainWindow(const WindowList& windows, std::vector<MessageBoxSeen>* shownFirst,
+                       int seconds) {
     const auto any = [](HWND) { return true; };
-    HWND window = started() ? WaitForWindow(windows_, any, 20) : nullptr;
+    HWND window = WaitForWindow(windows, any, seconds);
     while (window != nullptr && IsMessageBox(window)) {
         shownFirst->push_back(Answer(window));
-        window = WaitForWindow(windows_, any);
+        window = WaitForWindow(windows, any);
     }
     return window;
+}
+
+HWND Program::WaitForMainWindow(std::vector<MessageBoxSeen>* shownFirst) {
+    return started() ? driver::WaitForMainWindow(windows_, shownFirst, 20) : nullptr;
 }
 
 bool Program::WaitUntilEnded() {

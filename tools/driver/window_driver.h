@@ -46,6 +46,12 @@ MessageBoxSeen Answer(HWND box);
 std::vector<MessageBoxSeen> AnswerBoxesUntil(const WindowList& windows,
                                              const std::string& lastPrefix);
 
+// The first of `windows` that is not a message box, once it shows, with the
+// boxes shown before it answered and added to `shownFirst`; nullptr if none
+// came within `seconds` (10 for each box after the first).
+HWND WaitForMainWindow(const WindowList& windows, std::vector<MessageBoxSeen>* shownFirst,
+                       int seconds = 10);
+
 // A program started for the user to drive; its handles are closed when this goes.
 class Program {
 public:
@@ -58,9 +64,8 @@ public:
     bool started() const { return process_.hProcess != nullptr; }
     HANDLE handle() const { return process_.hProcess; }
     const WindowList& windows() const { return windows_; }
-    // Its first window that is not a message box, once it shows (20 s, for a
-    // first start under Wine), with the boxes shown before it answered and
-    // added to `shownFirst`; nullptr if none came.
+    // Its main window, as WaitForMainWindow finds it, given 20 s for a first
+    // start under Wine.
     HWND WaitForMainWindow(std::vector<MessageBoxSeen>* shownFirst);
     // True if it ends within 10 s; otherwise it is ended.
     bool WaitUntilEnded();
