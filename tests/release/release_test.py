@@ -172,14 +172,17 @@ class Prefix:
         """drive_c's files and folders outside windows, and the keys and values of
         HKCU\\Software and HKLM\\Software; not the desktop (its login shortcuts
         stay), the test's folder, nor what Windows Installer keeps, emptied, once
-        it has run: its own keys (…\\Installer\\…) and %APPDATA%\\Microsoft\\Installer."""
+        it has run: its own keys (…\\Installer\\…), %APPDATA%\\Microsoft\\Installer and
+        the Apps & features list (…\\CurrentVersion\\Uninstall), which every Windows
+        has but a 64-bit Wine prefix lacks in its 32-bit view until a package needs it."""
         drive = os.path.join(self.root, "drive_c")
         found = {os.path.relpath(os.path.join(d, n), drive) for d, folders, files in os.walk(drive)
                  for n in folders + files}
         found = {path for path in found if not re.match(r"(windows|tessaly-test|users/[^/]+/Desktop)(/|$)|"
                                                         r"users/[^/]+/AppData/Roaming/Microsoft/Installer$", path)}
         for key, values in self.registry().items():
-            if re.match(r"HK(CU|LM)\\Software\\", key) and (values or "\\Installer\\" not in key + "\\"):
+            if re.match(r"HK(CU|LM)\\Software\\", key) and (values or not re.search(
+                    r"\\Installer(\\|$)|\\CurrentVersion\\Uninstall$", key)):
                 found |= {key} | {f"{key} {name}={data}" for name, data in values.items()}
         return found
 
