@@ -83,7 +83,7 @@ if [ "$WINE_ARCH" = win32 ]; then
         ctest --preset windows-x64 -R '^(platform_tests_wine|action_links_lnkinfo|dialog_tests_zh_CN|dialog_links_lnkinfo_zh_CN|tessaly_exe_smoke)$'
     run_level "release (zip, signing, MSI under 32-bit msiexec)" ctest --preset windows -R '^release_'
 else
-    run_level "static checks of the 32-bit Tessaly.exe (PE flags, imports, manifest)" \
+    run_level "static checks of the 32-bit Tessaly.exe (PE flags, imports, manifest, hardened objects)" \
         ctest --preset windows -R '^tessaly_exe_check$'
     leave_out "the 32-bit program's Wine tests: its platform, dialog and smoke tests run on the 64-bit build instead"
     leave_out "the 32-bit registry tests in a WoW64 prefix: the 64-bit build reads the 64-bit view, and says so"
