@@ -69,23 +69,30 @@ start_display() {
             return
         fi
     fi
-    # Find a free display number, start Xvfb on it and wait until it answers.
+    # Find a free display number, start Xvfb on it and wait until it answers
+    # (well under a second when idle). An Xvfb that ends has lost the number
+    # to another run: the next one is tried.
+    local budget=120 started
     for number in $(seq 90 140); do
         [ -e /tmp/.X11-unix/X$number ] || [ -e /tmp/.X$number-lock ] && continue
         Xvfb :$number -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         pid=$!
-        for _ in $(seq 50); do
+        started=$SECONDS
+        while kill -0 $pid 2>/dev/null; do
             if DISPLAY=:$number xdpyinfo >/dev/null 2>&1; then
                 echo "$number $pid" >"$display_file"
                 export DISPLAY=:$number
                 return
             fi
-            kill -0 $pid 2>/dev/null || break
+            if [ $((SECONDS - started)) -ge $budget ]; then
+                kill $pid 2>/dev/null || true
+                echo "wine-harness: set-up failure: Xvfb on :$number did not answer within $budget s" >&2
+                exit 1
+            fi
             sleep 0.1
         done
-        kill $pid 2>/dev/null || true
     done
-    echo "wine-harness: could not start Xvfb" >&2
+    echo "wine-harness: could not start Xvfb: no display number from :90 to :140 was free" >&2
     exit 1
 }
 

@@ -31,17 +31,22 @@ bool UserSid(std::wstring* sid) {
 
 }  // namespace
 
-HANDLE CreatePrivateFile(const std::wstring& path) {
-    std::wstring sid;
-    if (!UserSid(&sid)) {
-        return INVALID_HANDLE_VALUE;
-    }
-    // "P": protected, inheriting nothing; full access ("FA") for SYSTEM and
-    // the user, and no entry for anyone else.
-    const std::wstring dacl = L"D:P(A;;FA;;;SY)(A;;FA;;;" + sid + L")";
+ScopedLocal<PSECURITY_DESCRIPTOR> PrivateSecurityDescriptor() {
     ScopedLocal<PSECURITY_DESCRIPTOR> descriptor;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(dacl.c_str(), SDDL_REVISION_1,
-                                                              descriptor.receive(), nullptr)) {
+    std::wstring sid;
+    if (UserSid(&sid)) {
+        // "P": protected, inheriting nothing; full access ("FA") for SYSTEM
+        // and the user, and no entry for anyone else.
+        const std::wstring dacl = L"D:P(A;;FA;;;SY)(A;;FA;;;" + sid + L")";
+        ConvertStringSecurityDescriptorToSecurityDescriptorW(dacl.c_str(), SDDL_REVISION_1,
+                                                             descriptor.receive(), nullptr);
+    }
+    return descriptor;
+}
+
+HANDLE CreatePrivateFile(const std::wstring& path) {
+    const ScopedLocal<PSECURITY_DESCRIPTOR> descriptor = PrivateSecurityDescriptor();
+    if (descriptor.get() == nullptr) {
         return INVALID_HANDLE_VALUE;
     }
     SECURITY_ATTRIBUTES attributes = {sizeof attributes, descriptor.get(), FALSE};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/win32/scoped_handles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -13,5 +15,8 @@ namespace tessaly::win32 {
 // folder's rights. A handle open for writing, or INVALID_HANDLE_VALUE with
 // the reason in GetLastError().
 HANDLE CreatePrivateFile(const std::wstring& path);
+// The security descriptor such a file is created with; empty if it cannot
+// be built.
+ScopedLocal<PSECURITY_DESCRIPTOR> PrivateSecurityDescriptor();
 
 }  // namespace tessaly::win32

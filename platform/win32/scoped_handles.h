@@ -103,6 +103,9 @@ class ScopedLocal {
 public:
     ScopedLocal() = default;
     ~ScopedLocal() { LocalFree(pointer_); }
+    ScopedLocal(ScopedLocal&& other) noexcept : pointer_(other.pointer_) {
+        other.pointer_ = nullptr;
+    }
     ScopedLocal(const ScopedLocal&) = delete;
     ScopedLocal& operator=(const ScopedLocal&) = delete;
 

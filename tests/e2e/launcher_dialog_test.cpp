@@ -46,11 +46,15 @@ public:
             if (user.dialog_ != nullptr) {
                 play(user);
             }
-            // Innermost first, until the interface ends.
-            for (int attempt = 0; attempt < 100 && !user.windows_().empty(); ++attempt) {
-                PostMessageW(user.windows_().front(), WM_COMMAND, IDCANCEL, 0);
-                Sleep(50);
-            }
+            // Innermost first, until the interface ends; each look at the
+            // windows is taken once, as they may go between two looks.
+            driver::WaitFor("the dialogs closing at the end", [&user] {
+                const std::vector<HWND> open = user.windows_();
+                if (!open.empty()) {
+                    PostMessageW(open.front(), WM_COMMAND, IDCANCEL, 0);
+                }
+                return open.empty();
+            });
         });
         userInterface();
         userThread.join();
@@ -79,7 +83,7 @@ public:
     // returns at once. Input goes to the foreground window's thread: the
     // dialog's, not the stand-in browser's, which may have just opened one.
     void Press(WORD key) const {
-        driver::WaitFor([this] {
+        driver::WaitFor("the dialog in the foreground", [this] {
             SetForegroundWindow(dialog_);
             return GetForegroundWindow() == dialog_;
         });
@@ -102,9 +106,9 @@ public:
     }
     // A window of the interface other than the main dialog and message boxes.
     HWND WaitForOtherWindow() const {
-        return driver::WaitForWindow(windows_, [this](HWND window) {
-            return window != dialog_ && !driver::IsMessageBox(window);
-        });
+        return driver::WaitForWindow(
+            "a window other than the dialog", windows_,
+            [this](HWND window) { return window != dialog_ && !driver::IsMessageBox(window); });
     }
 
 private:
@@ -267,7 +271,8 @@ TEST_F(LauncherDialogTest, WritesEveryGoldenShortcut) {
             user.Paste(IDC_PASSWORD, row.password);
             if (row.mode == 0) {
                 user.Click(IDC_MODE_INVISIBLE);
-                EXPECT_TRUE(driver::WaitFor([&] { return user.Checked(IDC_MODE_INVISIBLE); }));
+                EXPECT_TRUE(driver::WaitFor("the invisible mode checked",
+                                            [&] { return user.Checked(IDC_MODE_INVISIBLE); }));
             }
             EXPECT_EQ(Create(user), Texts{texts::kCreated}) << row.fileName;
             test::RecordGolden(RunFolder() + "\\expected.txt", Desktop(), row);
@@ -306,17 +311,23 @@ TEST_F(LauncherDialogTest, AnIllFormedFolderWarnsAndAFolderTheShortcutCannotHold
         EXPECT_EQ(Create(user), Texts{texts::kCreated});
         const std::string yesterday = test::ReadBytes(Desktop() + "\\正常登陆QQ 50005.lnk");
         user.Type(IDC_PASSWORD, "kept");  // typed since: browsing keeps it
-        user.Click(IDC_BROWSE);
-        HWND picker = user.WaitForOtherWindow();
-        ASSERT_NE(picker, nullptr);
-        // Modal: owned by the dialog, which waits disabled behind it.
-        EXPECT_EQ(GetWindow(picker, GW_OWNER), user.dialog());
-        EXPECT_FALSE(IsWindowEnabled(user.dialog()));
-        // The picker selects a folder of its own once it has filled its tree:
-        // choose until the choice holds.
-        const HWND tree = FindWindowExW(picker, nullptr, WC_TREEVIEWW, nullptr);
-        EXPECT_TRUE(driver::WaitFor([&] {
-            SendMessageW(picker, BFFM_SETSELECTIONW, TRUE,
+        // Picks in the folder picker: `choose` selects an item in its tree and
+        // says whether the choice holds (the picker selects a folder of its own
+        // once it has filled its tree).
+        const auto pick = [&user](const std::function<bool(HWND)>& choose) {
+            user.Click(IDC_BROWSE);
+            HWND picker = user.WaitForOtherWindow();
+            ASSERT_NE(picker, nullptr);
+            // Modal: owned by the dialog, which waits disabled behind it.
+            EXPECT_EQ(GetWindow(picker, GW_OWNER), user.dialog());
+            EXPECT_FALSE(IsWindowEnabled(user.dialog()));
+            const HWND tree = FindWindowExW(picker, nullptr, WC_TREEVIEWW, nullptr);
+            EXPECT_TRUE(driver::WaitFor("the picker's choice", [&] { return choose(tree); }));
+            PostMessageW(picker, WM_COMMAND, IDOK, 0);
+            driver::WaitUntilGone(picker);
+        };
+        pick([&](HWND tree) {
+            SendMessageW(GetParent(tree), BFFM_SETSELECTIONW, TRUE,
                          reinterpret_cast<LPARAM>(Utf8ToWide(folder).c_str()));
             wchar_t label[MAX_PATH] = {};
             TVITEMW item = {};
@@ -325,9 +336,7 @@ TEST_F(LauncherDialogTest, AnIllFormedFolderWarnsAndAFolderTheShortcutCannotHold
             item.pszText = label;
             item.cchTextMax = MAX_PATH;
             return TreeView_GetItem(tree, &item) && std::wstring(label) == L"QQ";
-        }));
-        PostMessageW(picker, WM_COMMAND, IDOK, 0);
-        driver::WaitUntilGone(picker);
+        });
         EXPECT_EQ(user.Text(IDC_INSTALL_FOLDER), folder);
         EXPECT_EQ(user.Text(IDC_PASSWORD), "kept");
         // The shell saves the target through the code page: what the file
@@ -335,6 +344,16 @@ TEST_F(LauncherDialogTest, AnIllFormedFolderWarnsAndAFolderTheShortcutCannotHold
         EXPECT_EQ(Create(user), Texts{texts::TargetNotSaved(folder + "\\QQ.exe")});
         EXPECT_EQ(test::FileNames(Desktop()), std::vector<std::string>{"正常登陆QQ 50005.lnk"});
         EXPECT_EQ(test::ReadBytes(Desktop() + "\\正常登陆QQ 50005.lnk"), yesterday);
+        // The desktop item is named "Desktop", not by its folder: the box
+        // takes the folder, one of this run's (the shell may keep the first
+        // desktop folder it looked up for the rest of the process).
+        pick([](HWND tree) {
+            const HTREEITEM desktop = TreeView_GetRoot(tree);
+            TreeView_SelectItem(tree, desktop);
+            return desktop != nullptr && TreeView_GetSelection(tree) == desktop;
+        });
+        EXPECT_EQ(user.Text(IDC_INSTALL_FOLDER).rfind(RunFolder() + "\\", 0), 0u)
+            << user.Text(IDC_INSTALL_FOLDER);
     });
 }
 
@@ -348,7 +367,7 @@ TEST_F(LauncherDialogTest, EveryFunctionIsReachableFromTheKeyboard) {
         const auto tab = [&user] {
             const HWND before = user.Focus();
             user.Press(VK_TAB);
-            driver::WaitFor([&] { return user.Focus() != before; });
+            driver::WaitFor("the focus moving on Tab", [&] { return user.Focus() != before; });
             return user.FocusId();
         };
         std::vector<int> visited;
@@ -371,13 +390,15 @@ TEST_F(LauncherDialogTest, EveryFunctionIsReachableFromTheKeyboard) {
         // The arrow keys choose the mode; Enter on a radio button creates.
         ASSERT_EQ(tab(), IDC_MODE_NORMAL);
         user.Press(VK_RIGHT);
-        EXPECT_TRUE(driver::WaitFor([&] { return user.Checked(IDC_MODE_INVISIBLE); }));
+        EXPECT_TRUE(driver::WaitFor("the right arrow checking the invisible mode",
+                                    [&] { return user.Checked(IDC_MODE_INVISIBLE); }));
         EXPECT_FALSE(user.Checked(IDC_MODE_NORMAL));
         EXPECT_EQ(Create(user, true), Texts{texts::kCreated});
         ExpectLink("隐身登陆QQ 70007.lnk",
                    " /START QQUIN:70007 PWDHASH:qjc7aNf7+DSEMdTjaYjvmA== /STAT:40");
         user.Press(VK_LEFT);
-        EXPECT_TRUE(driver::WaitFor([&] { return user.Checked(IDC_MODE_NORMAL); }));
+        EXPECT_TRUE(driver::WaitFor("the left arrow checking the normal mode",
+                                    [&] { return user.Checked(IDC_MODE_NORMAL); }));
         EXPECT_FALSE(user.Checked(IDC_MODE_INVISIBLE));
 
         // Escape closes the dialog.
@@ -401,8 +422,9 @@ TEST_F(LauncherDialogTest, WebButtonsOpenTheAuthorsPagesOnEnter) {
                          TRUE);
             user.Press(VK_RETURN);
             // The browser runs as its own process; wait for its whole line.
-            driver::WaitFor(
-                [&] { return test::ReadBytes(recorded).find('\n') != std::string::npos; });
+            driver::WaitFor("the browser recording the address", [&] {
+                return test::ReadBytes(recorded).find('\n') != std::string::npos;
+            });
             EXPECT_EQ(test::ReadBytes(recorded), address + "\r\n") << "button " << button;
         }
         EXPECT_TRUE(test::FileNames(Desktop()).empty());  // and no shortcut is made

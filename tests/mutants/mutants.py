@@ -87,6 +87,9 @@ MUTANTS = [
     # The shortcut as a credential: private, cleared up after, flushed, wiped, warned of.
     ("temporary-rights-inherited", "platform/win32/private_file.cpp", "0, &attributes, CREATE_NEW", "0, nullptr, CREATE_NEW"),
     ("everyone-may-read", "platform/win32/private_file.cpp", 'L"D:P(A;;FA;;;SY)', 'L"D:P(A;;FR;;;WD)(A;;FA;;;SY)'),
+    # Windows would let the file inherit its folder's entries; Wine keeps no
+    # such flag on a file, so only the descriptor itself shows it.
+    ("dacl-not-protected", "platform/win32/private_file.cpp", 'L"D:P(A;;FA;;;SY)', 'L"D:(A;;FA;;;SY)'),
     ("leftovers-kept", "platform/win32/win32_shell_link_writer.cpp", "if (IsTemporaryNameFor(name, linkName)) {", "if (false) {"),
     ("look-alike-removed", "platform/temporary_names.cpp",
      "if (std::string_view(kHexDigits).find(c)", 'if (std::string_view("0123456789abcdefABCDEF").find(c)'),
@@ -154,6 +157,10 @@ MUTANTS = [
     ("focus-left-on-exit", "ui/launcher_dialog.cpp", "    return false;  // the focus is set", "    return true;"),
     ("about-unowned", "ui/launcher_dialog.cpp", "AboutBox(Handle()).RunModal();", "AboutBox(nullptr).RunModal();"),
     ("picker-unowned", "ui/launcher_dialog.cpp", "browse.hwndOwner = Handle();", "browse.hwndOwner = nullptr;"),
+    # Under Wine an ordinary folder's display name is its path; the desktop
+    # item's is not.
+    ("picker-display-name", "ui/launcher_dialog.cpp", "installFolder = win32::WideToUtf8(path);",
+     "installFolder = win32::WideToUtf8(displayName);"),
     ("focus-ignores-folder", "ui/launcher_dialog.cpp", "folderKnown ? IDC_QQ_NUMBER : IDC_BROWSE",
      "folderKnown ? IDC_QQ_NUMBER : IDC_QQ_NUMBER"),
     ("dpi-linked-directly", "ui/framework/window_icons.cpp",

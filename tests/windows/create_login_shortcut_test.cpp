@@ -3,6 +3,7 @@
 // independent parser. (Wine's shell link saves the target through the ANSI
 // code page: the dialog tests show, in every locale, that a folder the code
 // page cannot spell is refused before anything is replaced.)
+#include "platform/win32/private_file.h"
 #include "platform/win32/scoped_handles.h"
 #include "platform/win32/utf_conversion.h"
 #include "platform/win32/win32_code_page_encoder.h"
@@ -90,6 +91,17 @@ TEST_F(CreateLoginShortcutWineTest, WithNoDesktopTheRootOfCTakesAPrivateShortcut
         EXPECT_EQ(Press("C:\\QQ", desktop), (Texts{texts::kDesktopUnknown, texts::kCreated}));
         EXPECT_EQ(test::FileDacl("C:\\" + kName), kPrivateDacl) << desktop;
     }
+}
+
+// Wine keeps no "protected" flag on a file, so the file's DACL above cannot
+// show it; Windows would let a file without it inherit its folder's entries.
+// The descriptor the file is created with has it.
+TEST_F(CreateLoginShortcutWineTest, ThePrivateDescriptorInheritsNothing) {
+    const auto descriptor = win32::PrivateSecurityDescriptor();
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    ASSERT_TRUE(GetSecurityDescriptorControl(descriptor.get(), &control, &revision));
+    EXPECT_EQ(control & SE_DACL_PROTECTED, SE_DACL_PROTECTED);
 }
 
 // A run stopped where a crash, a kill or a power cut could stop it, between

@@ -2,6 +2,8 @@
 
 #include "platform/win32/utf_conversion.h"
 
+#include <cstdio>
+
 namespace tessaly::driver {
 
 namespace {
@@ -23,6 +25,11 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+void SayWaitRanOut(const char* what, int seconds) {
+    std::fprintf(stderr, "set-up failure: %s did not happen within %d s\n", what, seconds);
+    std::fflush(stderr);
+}
+
 }  // namespace
 
 WindowList WindowsOfProcess(DWORD process) {
@@ -33,20 +40,23 @@ WindowList WindowsOfProcess(DWORD process) {
     };
 }
 
-bool WaitFor(const std::function<bool()>& done, int seconds) {
-    for (int attempt = 0; attempt < seconds * 20; ++attempt) {
-        if (done()) {
-            return true;
+bool WaitFor(const char* what, const std::function<bool()>& done, int seconds) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
+    while (!done()) {
+        if (GetTickCount64() >= deadline) {
+            SayWaitRanOut(what, seconds);
+            return false;
         }
         Sleep(50);
     }
-    return false;
+    return true;
 }
 
-HWND WaitForWindow(const WindowList& windows, const std::function<bool(HWND)>& wanted,
-                   int seconds) {
+HWND WaitForWindow(const char* what, const WindowList& windows,
+                   const std::function<bool(HWND)>& wanted, int seconds) {
     HWND found = nullptr;
     WaitFor(
+        what,
         [&] {
             for (HWND window : windows()) {
                 if (wanted(window)) {
@@ -60,8 +70,8 @@ HWND WaitForWindow(const WindowList& windows, const std::function<bool(HWND)>& w
     return found;
 }
 
-void WaitUntilGone(HWND window) {
-    WaitFor([window] { return !IsWindow(window); });
+bool WaitUntilGone(HWND window) {
+    return WaitFor("a window closing", [window] { return !IsWindow(window); });
 }
 
 std::string Text(HWND window) {
@@ -100,7 +110,7 @@ MessageBoxSeen Answer(HWND box) {
 std::vector<MessageBoxSeen> AnswerBoxesUntil(const WindowList& windows,
                                              const std::string& lastPrefix) {
     std::vector<MessageBoxSeen> seen;
-    while (HWND box = WaitForWindow(windows, IsMessageBox)) {
+    while (HWND box = WaitForWindow("the next message box", windows, IsMessageBox)) {
         seen.push_back(Answer(box));
         if (seen.back().text.rfind(lastPrefix, 0) == 0) {
             break;
@@ -138,21 +148,23 @@ Program::~Program() {
 HWND WaitForMainWindow(const WindowList& windows, std::vector<MessageBoxSeen>* shownFirst,
                        int seconds) {
     const auto any = [](HWND) { return true; };
-    HWND window = WaitForWindow(windows, any, seconds);
+    HWND window = WaitForWindow("the program's first window", windows, any, seconds);
     while (window != nullptr && IsMessageBox(window)) {
         shownFirst->push_back(Answer(window));
-        window = WaitForWindow(windows, any);
+        window = WaitForWindow("the window after a message box", windows, any);
     }
     return window;
 }
 
 HWND Program::WaitForMainWindow(std::vector<MessageBoxSeen>* shownFirst) {
-    return started() ? driver::WaitForMainWindow(windows_, shownFirst, 20) : nullptr;
+    return started() ? driver::WaitForMainWindow(windows_, shownFirst, kFirstWindowSeconds)
+                     : nullptr;
 }
 
 bool Program::WaitUntilEnded() {
-    const bool ended = WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
+    const bool ended = WaitForSingleObject(process_.hProcess, kWaitSeconds * 1000) == WAIT_OBJECT_0;
     if (!ended) {
+        SayWaitRanOut("the program's end", kWaitSeconds);
         TerminateProcess(process_.hProcess, 1);
     }
     return ended;

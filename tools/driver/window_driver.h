@@ -18,12 +18,20 @@ namespace tessaly::driver {
 using WindowList = std::function<std::vector<HWND>()>;
 WindowList WindowsOfProcess(DWORD process);
 
-// Calls `done` every 50 ms for up to `seconds`; true once it said so.
-bool WaitFor(const std::function<bool()>& done, int seconds = 10);
+// What each wait may take: what it waits for takes well under a second on an
+// idle machine (a program's first window, a few seconds), so a wait that runs
+// out is a broken set-up or a hung program, never a slow machine.
+constexpr int kWaitSeconds = 60;
+constexpr int kFirstWindowSeconds = 120;
+
+// Calls `done` every 50 ms until it says so; true then. A wait that runs out
+// is a set-up failure, not a verdict: it says "set-up failure: <what> did not
+// happen within N s" on stderr and returns false.
+bool WaitFor(const char* what, const std::function<bool()>& done, int seconds = kWaitSeconds);
 // The first of `windows` that is `wanted`, waited for; nullptr if none came.
-HWND WaitForWindow(const WindowList& windows, const std::function<bool(HWND)>& wanted,
-                   int seconds = 10);
-void WaitUntilGone(HWND window);
+HWND WaitForWindow(const char* what, const WindowList& windows,
+                   const std::function<bool(HWND)>& wanted, int seconds = kWaitSeconds);
+bool WaitUntilGone(HWND window);
 
 // A window's whole text, through WM_GETTEXT, which reads another process's
 // controls too.
@@ -42,15 +50,15 @@ struct MessageBoxSeen {
 // Presses OK and waits until the box is gone.
 MessageBoxSeen Answer(HWND box);
 // Answers message boxes among `windows`, one after another, up to the first
-// whose text starts with `lastPrefix` (or until none comes).
+// whose text starts with `lastPrefix` (or until none comes, a set-up failure).
 std::vector<MessageBoxSeen> AnswerBoxesUntil(const WindowList& windows,
                                              const std::string& lastPrefix);
 
 // The first of `windows` that is not a message box, once it shows, with the
 // boxes shown before it answered and added to `shownFirst`; nullptr if none
-// came within `seconds` (10 for each box after the first).
+// came.
 HWND WaitForMainWindow(const WindowList& windows, std::vector<MessageBoxSeen>* shownFirst,
-                       int seconds = 10);
+                       int seconds = kWaitSeconds);
 
 // A program started for the user to drive; its handles are closed when this goes.
 class Program {
@@ -64,10 +72,11 @@ public:
     bool started() const { return process_.hProcess != nullptr; }
     HANDLE handle() const { return process_.hProcess; }
     const WindowList& windows() const { return windows_; }
-    // Its main window, as WaitForMainWindow finds it, given 20 s for a first
-    // start under Wine.
+    // Its main window, as WaitForMainWindow finds it, with the time a first
+    // start under Wine takes.
     HWND WaitForMainWindow(std::vector<MessageBoxSeen>* shownFirst);
-    // True if it ends within 10 s; otherwise it is ended.
+    // True once it has ended by itself; if it has not within the wait, that is
+    // said as a set-up failure and it is ended.
     bool WaitUntilEnded();
 
 private:
