@@ -233,8 +233,11 @@ MUTANTS = [
      "VALUES ('Parent1', '[INSTALLDIR]', 0)"),
     ("created-levels-forgotten", "packaging/Tessaly.wxs", 'Id="SavedMachineLevels" Root="HKLM" Key="Software\\Tessaly" Name="CreatedLevels"',
      'Id="SavedMachineLevels" Root="HKLM" Key="Software\\Tessaly" Name="Levels"'),
+    # Survives: Wine has no Restart Manager; only Windows would leave a running
+    # Tessaly.exe in place and ask for a restart (3010).
     ("restart-manager-not-asked", "packaging/Tessaly.wxs", '    <Property Id="MSIRMSHUTDOWN" Value="1"/>\n', ""),
-    ("winget-hash-before-signing", "cmake/TessalyMsi.cmake", "tessaly_sign(${msi})\n", ""),
+    ("winget-hash-of-the-exe", "cmake/TessalyMsi.cmake", "file(SHA256 ${msi} msi_hash)",
+     "file(SHA256 ${stage}/Tessaly.exe msi_hash)"),
     ("no-impersonate-bit-kept", "packaging/Tessaly-tables.sql.in",
      "UPDATE `CustomAction` SET `Type` = 51 WHERE `Type` = 2099\n", ""),
     ("machine-installdir-ignored", "packaging/Tessaly.wxs",
