@@ -1,6 +1,7 @@
 # Run by CPack once the release's files are staged, before it zips them:
 # signs the staged exe when a certificate is given (cmake/TessalySign.cmake),
-# then builds Tessaly-<version>.msi around that same exe with wixl and signs it.
+# then builds Tessaly-<version>.msi around that same exe with wixl and signs it,
+# and writes its winget manifest.
 #
 # Two builds of one commit give the same MSI: the product code follows the
 # version, the package code the version and the exe, and every date is
@@ -73,8 +74,25 @@ foreach(name texts tables)
 endforeach()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${CPACK_TESSALY_MSIBUILD} ${msi} ${arguments}
                 COMMAND_ERROR_IS_FATAL ANY)
+# Public properties an elevated per-machine install takes from the command
+# line: INSTALLDIR too. Its own call: a list would split the value.
+execute_process(COMMAND ${CPACK_TESSALY_MSIBUILD} ${msi} -q "UPDATE `Property` SET `Value` = \
+'INSTALLDIR;WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED' WHERE `Property` = 'SecureCustomProperties'"
+                COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${CPACK_TESSALY_PYTHON} ${packaging}/set-msi-summary.py
                         ${msi} ${package_code} ${epoch} 2052
                 COMMAND_ERROR_IS_FATAL ANY)
 tessaly_sign(${msi})
 message(STATUS "Built ${msi}")
+
+# The winget manifest of this package, in winget/<version>/ beside it: its
+# hash is the published (signed) file's. The download address is the web
+# address's, over HTTPS as winget requires.
+file(SHA256 ${msi} msi_hash)
+string(REGEX REPLACE "^http:" "https:" download_url "${CPACK_TESSALY_AUTHOR_WEB_ADDRESS}Tessaly-${version}.msi")
+set(help_link ${CPACK_TESSALY_AUTHOR_WEB_ADDRESS})
+file(GLOB manifests ${packaging}/winget/*.yaml.in)
+foreach(manifest IN LISTS manifests)
+    get_filename_component(name ${manifest} NAME_WLE)
+    configure_file(${manifest} ${CPACK_PACKAGE_DIRECTORY}/winget/${version}/${name} @ONLY)
+endforeach()

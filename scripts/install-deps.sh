@@ -7,7 +7,7 @@ packages=(
     cmake g++ make googletest libgtest-dev libgmock-dev libssl-dev openssl libbenchmark-dev
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine wine32:i386 wine64 xvfb x11-utils imagemagick fonts-wqy-zenhei locales
-    liblnk-utils python3 clang-format strace
+    liblnk-utils python3 python3-yaml clang-format strace
     wixl msitools osslsigncode unzip
 )
 
