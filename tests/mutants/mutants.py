@@ -122,15 +122,17 @@ MUTANTS = [
     ("link-held-during-message", "ui/create_login_shortcut.cpp",
      "    std::unique_ptr<ShellLink> link;", "    static std::unique_ptr<ShellLink> link;"),
     ("target-limit-dropped", "ui/create_login_shortcut.cpp", "if (ExceedsMaxPath(shortcut.targetPath)) {", "if (false) {"),
-    ("target-not-read-back", "ui/create_login_shortcut.cpp", "|| heldTarget->empty()) {",
-     "|| heldTarget->empty()) && false) {"),
+    ("target-not-read-back", "ui/create_login_shortcut.cpp",
+     "if (Failed(link->GetPath(heldTarget)) || heldTarget->empty()) {",
+     "if ((Failed(link->GetPath(heldTarget)) || heldTarget->empty()) && false) {"),
     ("password-not-encoded", "ui/create_login_shortcut.cpp",
      "Failed(services.codePage.Encode(request.password, &passwordBytes))",
      "(passwordBytes = request.password, false)"),
     ("c-root-doubled", "ui/create_login_shortcut.cpp", 'return "C:";', 'return "C:\\\\";'),
     # Write, verify, then replace, in that order, and faults that meet.
     ("saved-file-not-read-back", "ui/create_login_shortcut.cpp",
-     "    outcome = CheckSaved(shortcut, heldTarget, *temporary, services.shellLinks);\n", ""),
+     "    outcome = CheckSaved(shortcut, heldTarget, *temporary, services.shellLinks);\n",
+     "    (void)CheckSaved;\n"),
     ("final-path-read-back", "ui/create_login_shortcut.cpp", "CheckSaved(shortcut, heldTarget, *temporary,",
      "CheckSaved(shortcut, heldTarget, shortcut.linkFilePath,"),
     ("target-compared-as-given", "ui/create_login_shortcut.cpp", "CheckSaved(shortcut, heldTarget, *temporary,",
@@ -142,9 +144,14 @@ MUTANTS = [
      "if (!outcome.Created() && temporary.empty()) {"),
     ("load-failure-ignored", "ui/create_login_shortcut.cpp",
      "Failed(hr = link->Load(temporary)) ||", "(link->Load(temporary), false) ||"),
+    # Where the file goes asked first, and its warning given with the refusal.
     ("desktop-before-password", "ui/create_login_shortcut.cpp",
-     "    SecretText passwordBytes;\n",
-     "    bool asked = false;\n    DesktopFolder(services, &asked);\n    SecretText passwordBytes;\n"),
+     "    if (Failed(services.codePage.Encode(request.password, &passwordBytes))) {\n"
+     "        return Outcome(ShortcutStep::PasswordNotInCodePage);\n    }\n    bool desktopUnknown = false;\n",
+     "    bool desktopUnknown = false;\n    const std::string desktop = DesktopFolder(services, &desktopUnknown);\n"
+     "    if (Failed(services.codePage.Encode(request.password, &passwordBytes))) {\n"
+     "        ShortcutOutcome refused = Outcome(ShortcutStep::PasswordNotInCodePage);\n"
+     "        refused.desktopUnknown = desktopUnknown;\n        return refused;\n    }\n"),
     # The outcome's texts, in the one file that chooses them.
     ("mismatch-message-typo", "ui/user_texts.cpp", "与所选路径不一致", "与所选路径不一样"),
     ("desktop-warning-last", "ui/user_texts.cpp", "    texts.push_back(OutcomeText(outcome));",
