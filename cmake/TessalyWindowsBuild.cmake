@@ -4,14 +4,6 @@
 # Windows text in the ANSI code page.
 add_compile_definitions(UNICODE _UNICODE)
 
-# Hardening: stack canaries and checked buffer functions, with MinGW's libssp
-# linked in statically (the link options bring it); no-execute data, a
-# relocatable image for address randomisation, and terminal server awareness.
-add_compile_definitions(_FORTIFY_SOURCE=2)
-add_compile_options(-fstack-protector-strong)
-add_link_options(-fstack-protector-strong
-    LINKER:--nxcompat LINKER:--dynamicbase LINKER:--tsaware)
-
 # Reproducible output: no link time stamp, no build folder in any string, so
 # two builds of one commit give the same bytes wherever they are made.
 add_compile_options(

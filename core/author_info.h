@@ -3,9 +3,9 @@
 
 // Who made Tessaly and where to find them: the one place these are written.
 // The resource script includes this file too (windres defines RC_INVOKED and
-// reads only the #defines), so the dialogs show the same texts as the code.
+// reads only the #defines), and the release's build reads it, so the
+// dialogs, the package and the code name the same ones.
 #define TESSALY_AUTHOR_NAME "林晓"
-#define TESSALY_AUTHOR_CREDIT "作者:" TESSALY_AUTHOR_NAME
 #define TESSALY_AUTHOR_EMAIL "tessaly@example.org"
 // The home page, with its trailing slash so that page names can be appended.
 #define TESSALY_AUTHOR_WEB_ADDRESS "http://www.example.org/"

@@ -6,6 +6,8 @@
 
 namespace tessaly {
 
+namespace {
+
 std::string LinkNameFor(const LoginRequest& request) {
     return LinkNamePrefix(request.loginMode) + request.qqNumber;
 }
@@ -33,6 +35,8 @@ std::string DescriptionFor(const std::string& linkName) {
 std::string LinkFilePathFor(const std::string& desktopFolder, const std::string& linkName) {
     return desktopFolder + "\\" + linkName + ".lnk";
 }
+
+}  // namespace
 
 LoginShortcut ComposeLoginShortcut(const LoginRequest& request, const std::string& desktopFolder,
                                    const SecretText& passwordBytes) {

@@ -23,14 +23,8 @@ struct LoginShortcut {
     std::string linkFilePath;
 };
 
-std::string LinkNameFor(const LoginRequest& request);
-std::string TargetPathFor(const LoginRequest& request);
-// " /START QQUIN:<number> PWDHASH:<hash> /STAT:<code>"
-SecretText ClientArgumentsFor(const LoginRequest& request, const SecretText& passwordBytes);
-std::string DescriptionFor(const std::string& linkName);
-std::string LinkFilePathFor(const std::string& desktopFolder, const std::string& linkName);
-
-// Composes the whole shortcut for a request and the desktop folder. Pure.
+// Composes the whole shortcut for a request and the desktop folder, its
+// arguments " /START QQUIN:<number> PWDHASH:<hash> /STAT:<code>". Pure.
 // The client hashes the password as the system's ANSI code page spells it, so
 // the hash is taken over `passwordBytes`, the request's password in that code
 // page, not over its UTF-8 text.

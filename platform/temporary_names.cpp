@@ -26,6 +26,10 @@ std::string TemporaryNameFor(std::string_view linkFileName, unsigned suffix) {
     return name;
 }
 
+std::string TemporaryNamePattern(std::string_view linkFileName) {
+    return std::string(Stem(linkFileName)) + "~*";
+}
+
 bool IsTemporaryNameFor(std::string_view fileName, std::string_view linkFileName) {
     const std::string_view stem = Stem(linkFileName);
     if (fileName.size() != stem.size() + 4 || fileName.substr(0, stem.size()) != stem ||

@@ -20,4 +20,8 @@ std::string TemporaryNameFor(std::string_view linkFileName, unsigned suffix);
 // else's file.
 bool IsTemporaryNameFor(std::string_view fileName, std::string_view linkFileName);
 
+// A file name pattern (FindFirstFileW's "*") that every temporary name for
+// `linkFileName` matches, among others: IsTemporaryNameFor has the last word.
+std::string TemporaryNamePattern(std::string_view linkFileName);
+
 }  // namespace tessaly

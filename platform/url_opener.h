@@ -4,12 +4,12 @@
 
 namespace tessaly {
 
-// Opens a web address in the user's default browser.
+// Opens a web address in the user's default browser. Nothing comes back: a
+// browser that cannot be started is the shell's to report.
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    // True when the shell accepted the request.
-    virtual bool Open(const std::string& url) = 0;
+    virtual void Open(const std::string& url) = 0;
 };
 
 }  // namespace tessaly

@@ -4,25 +4,26 @@
 #include "core/login_mode.h"
 #include "platform/registry_lookups.h"
 #include "platform/win32/scoped_handles.h"
-#include "platform/win32/utf_conversion.h"
+#include "text/utf_conversion.h"
 #include "ui/about_box.h"
-#include "ui/create_login_shortcut.h"
 #include "ui/number_guard.h"
+#include "ui/secret_binding.h"
+#include "ui/user_texts.h"
 
 #include <shlobj.h>
 
 namespace tessaly {
 
-LauncherDialog::LauncherDialog()
+LauncherDialog::LauncherDialog(const LauncherServices& services)
     : ui::DialogImpl<LauncherDialog>(IDD_LAUNCHER_MAIN),
       loginMode(Normal),
       icon(LoadIconResource(IDI_LAUNCHER)),
-      messages(L"Tessaly") {}  // the message boxes' caption: the application's title
+      services(services) {}
 
 void LauncherDialog::DoDataExchange(ui::DataExchange& dx) {
     dx.Text(IDC_INSTALL_FOLDER, installFolder);
     dx.Text(IDC_QQ_NUMBER, qqNumber);
-    dx.Text(IDC_PASSWORD, password);
+    ExchangeSecret(dx, IDC_PASSWORD, password);
     dx.Radio(loginMode, {{IDC_MODE_NORMAL, Normal}, {IDC_MODE_INVISIBLE, Invisible}});
 }
 
@@ -30,7 +31,7 @@ bool LauncherDialog::OnInitDialog() {
     ui::Dialog::OnInitDialog();
     AddAboutMenuItem();
     windowIcons.Apply(Handle(), IDI_LAUNCHER);
-    messages.SetOwner(Handle());
+    services.ownMessageBoxes(Handle());
     // Whatever length is pasted, the password is taken whole: the edit
     // control would otherwise keep the first 30,000 characters and drop the
     // rest without a word.
@@ -48,21 +49,21 @@ void LauncherDialog::AddAboutMenuItem() {
     if (systemMenu == nullptr) {
         return;
     }
-    const std::string text = LoadStringResource(IDS_ABOUT_MENU);
-    if (!text.empty()) {
+    const std::string item = LoadStringResource(IDS_ABOUT_MENU);
+    if (!item.empty()) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT, win32::Utf8ToWide(text).c_str());
+        AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT, text::Utf8ToWide(item).c_str());
     }
 }
 
 bool LauncherDialog::ReadInstallFolder() {
-    const auto folder = ReadRegistryText(registry, kInstallFolderLookup);
-    if (!folder) {
-        messages.Show(kInstallFolderLookup.failureMessage);
+    std::string folder;
+    if (Failed(ReadRegistryText(services.shortcut.registry, kInstallFolderLookup, &folder))) {
+        services.shortcut.messages.Show(kInstallFolderUnknownText);
         return false;
     }
-    if (!folder->empty()) {
-        installFolder = *folder;
+    if (!folder.empty()) {
+        installFolder = folder;
     }
     return true;
 }
@@ -108,7 +109,8 @@ void LauncherDialog::OnBrowse() {
     browse.hwndOwner = Handle();  // modal: the dialog waits behind it
     browse.pidlRoot = nullptr;
     browse.pszDisplayName = displayName;
-    browse.lpszTitle = L"请选择QQ的安装路径";
+    const std::wstring title = text::Utf8ToWide(kFolderPickerTitle);
+    browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
     const win32::ScopedItemList chosen(SHBrowseForFolderW(&browse));
     if (chosen.get() == nullptr) {
@@ -116,7 +118,7 @@ void LauncherDialog::OnBrowse() {
     }
     wchar_t path[MAX_PATH] = {};
     if (SHGetPathFromIDListW(chosen.get(), path)) {
-        Edit([&] { installFolder = win32::WideToUtf8(path); });
+        Edit([&] { installFolder = text::WideToUtf8(path); });
     }
 }
 
@@ -149,19 +151,19 @@ void LauncherDialog::OnCreate() {
     UpdateData(true);
     // The request's copy of the password is wiped with it.
     const LoginRequest request{installFolder, qqNumber, password, loginMode};
-    CreateLoginShortcut(request, {registry, shellLinks, messages, codePage});
+    CreateLoginShortcut(request, services.shortcut);
 }
 
 void LauncherDialog::OnHomePage() {
-    urlOpener.Open(kAuthorWebAddress);
+    services.browser.Open(kAuthorWebAddress);
 }
 
 void LauncherDialog::OnMorePrograms() {
-    urlOpener.Open(kProgramsPage);
+    services.browser.Open(kProgramsPage);
 }
 
 void LauncherDialog::OnFeedback() {
-    urlOpener.Open(kFeedbackPage);
+    services.browser.Open(kFeedbackPage);
 }
 
 }  // namespace tessaly

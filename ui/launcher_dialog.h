@@ -1,23 +1,29 @@
 #pragma once
 
-#include "platform/win32/win32_code_page_encoder.h"
-#include "platform/win32/win32_message_presenter.h"
-#include "platform/win32/win32_registry_reader.h"
-#include "platform/win32/win32_shell_link_writer.h"
-#include "platform/win32/win32_url_opener.h"
+#include "platform/url_opener.h"
 #include "resources/resource.h"
+#include "ui/create_login_shortcut.h"
 #include "ui/framework/dialog.h"
-#include "ui/framework/window_icons.h"
+#include "ui/window_icons.h"
 
+#include <functional>
 #include <string>
 
 namespace tessaly {
+
+// What the main dialog works through; LauncherApp hands it the real ones.
+struct LauncherServices {
+    ShortcutServices shortcut;
+    UrlOpener& browser;
+    // Makes the message boxes modal to the dialog's window, once it exists.
+    std::function<void(HWND)> ownMessageBoxes;
+};
 
 // The main dialog: install folder, account number, password, sign-in mode,
 // and the button that writes the login shortcut.
 class LauncherDialog : public ui::DialogImpl<LauncherDialog> {
 public:
-    LauncherDialog();
+    explicit LauncherDialog(const LauncherServices& services);
 
 protected:
     bool OnInitDialog() override;
@@ -72,15 +78,11 @@ private:
     SecretText password;  // wiped when the dialog ends
     HICON icon;
     // The window's own icons, drawn for its DPI.
-    ui::WindowIcons windowIcons;
+    WindowIcons windowIcons;
     // The number box's last text that passed the guard.
     std::string lastAcceptedNumber;
 
-    win32::Win32RegistryReader registry;
-    win32::Win32ShellLinkWriter shellLinks;
-    win32::Win32UrlOpener urlOpener;
-    win32::Win32MessagePresenter messages;
-    win32::Win32CodePageEncoder codePage;
+    LauncherServices services;
 };
 
 }  // namespace tessaly

@@ -4,6 +4,8 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <utility>
+
 namespace tessaly::win32 {
 
 // An open registry key, closed when the wrapper goes.
@@ -40,72 +42,59 @@ public:
     ScopedComInit(const ScopedComInit&) = delete;
     ScopedComInit& operator=(const ScopedComInit&) = delete;
 
-    HRESULT result() const { return result_; }
-
 private:
     HRESULT result_;
 };
 
-// Owns one reference to a COM interface.
-template <class Interface>
-class ComPtr {
+// A handle closed by `Close` when the wrapper goes. Closing keeps
+// GetLastError() as it was, so a caller may read the reason a call failed
+// after the wrappers of that scope are gone.
+template <class Closer>
+class ScopedKernelHandle {
 public:
-    ComPtr() = default;
-    ~ComPtr() { Reset(); }
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-
-    Interface* get() const { return pointer_; }
-    Interface* operator->() const { return pointer_; }
-    explicit operator bool() const { return pointer_ != nullptr; }
-
-    // For CoCreateInstance / QueryInterface to fill in, through IID_PPV_ARGS
-    // so that the interface asked for is always the pointer's own.
-    Interface** put() {
-        Reset();
-        return &pointer_;
-    }
-    void Reset() {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-            pointer_ = nullptr;
-        }
-    }
-
-private:
-    Interface* pointer_ = nullptr;
-};
-
-// A kernel object handle (a file, a token), closed when the wrapper goes.
-class ScopedHandle {
-public:
-    explicit ScopedHandle(HANDLE handle = nullptr) : handle_(handle) {}
-    ~ScopedHandle() {
+    explicit ScopedKernelHandle(HANDLE handle = nullptr) : handle_(handle) {}
+    ~ScopedKernelHandle() {
         if (valid()) {
-            CloseHandle(handle_);
+            const DWORD error = GetLastError();
+            Closer::Close(handle_);
+            SetLastError(error);
         }
     }
-    ScopedHandle(const ScopedHandle&) = delete;
-    ScopedHandle& operator=(const ScopedHandle&) = delete;
+    ScopedKernelHandle(const ScopedKernelHandle&) = delete;
+    ScopedKernelHandle& operator=(const ScopedKernelHandle&) = delete;
 
     HANDLE get() const { return handle_; }
     HANDLE* receive() { return &handle_; }
-    // CreateFile fails with INVALID_HANDLE_VALUE, other calls with nullptr.
+    // CreateFile and FindFirstFile fail with INVALID_HANDLE_VALUE, other
+    // calls with nullptr.
     bool valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
 
 private:
     HANDLE handle_;
 };
 
-// Memory a system call allocated with LocalAlloc, freed with LocalFree.
+// A kernel object (a file, a token) / a directory search.
+struct KernelObjectCloser {
+    static void Close(HANDLE handle) { CloseHandle(handle); }
+};
+struct SearchCloser {
+    static void Close(HANDLE search) { FindClose(search); }
+};
+using ScopedHandle = ScopedKernelHandle<KernelObjectCloser>;
+using ScopedFindHandle = ScopedKernelHandle<SearchCloser>;
+
+// Memory a system call allocated with LocalAlloc, freed with LocalFree,
+// which keeps GetLastError() as it was too.
 template <class T>
 class ScopedLocal {
 public:
     ScopedLocal() = default;
-    ~ScopedLocal() { LocalFree(pointer_); }
-    ScopedLocal(ScopedLocal&& other) noexcept : pointer_(other.pointer_) {
-        other.pointer_ = nullptr;
+    ~ScopedLocal() {
+        const DWORD error = GetLastError();
+        LocalFree(pointer_);
+        SetLastError(error);
     }
+    ScopedLocal(ScopedLocal&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
     ScopedLocal(const ScopedLocal&) = delete;
     ScopedLocal& operator=(const ScopedLocal&) = delete;
 

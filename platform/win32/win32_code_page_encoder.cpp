@@ -1,12 +1,13 @@
 #include "platform/win32/win32_code_page_encoder.h"
 
-#include "platform/win32/utf_conversion.h"
+#include "text/utf_conversion.h"
 
 namespace tessaly::win32 {
 
-std::optional<SecretText> EncodeInCodePage(std::wstring_view text, UINT codePage) {
+HResult EncodeInCodePage(std::wstring_view text, UINT codePage, SecretText* bytes) {
     if (text.empty()) {
-        return SecretText();
+        *bytes = SecretText();
+        return S_OK;
     }
     // UTF-8 (also the ANSI code page under Windows' "worldwide language
     // support" option) refuses the default-character arguments: there every
@@ -20,23 +21,25 @@ std::optional<SecretText> EncodeInCodePage(std::wstring_view text, UINT codePage
     const int size = WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr,
                                          usedDefaultArgument);
     if (size <= 0) {
-        return std::nullopt;
+        return HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION);
     }
-    SecretText bytes(static_cast<std::size_t>(size), '\0');
-    if (WideCharToMultiByte(codePage, flags, text.data(), length, bytes.data(), size, nullptr,
+    SecretText spelled(static_cast<std::size_t>(size), '\0');
+    if (WideCharToMultiByte(codePage, flags, text.data(), length, spelled.data(), size, nullptr,
                             usedDefaultArgument) != size ||
         usedDefault) {
-        return std::nullopt;
+        return HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION);
     }
-    return bytes;
+    *bytes = std::move(spelled);
+    return S_OK;
 }
 
 UINT SystemCodePage() {
     return GetACP();
 }
 
-std::optional<SecretText> Win32CodePageEncoder::Encode(const SecretText& utf8) {
-    return EncodeInCodePage(SecretUtf8ToWide(utf8.view()).view(), systemCodePage_());
+HResult Win32CodePageEncoder::Encode(const SecretText& utf8, SecretText* bytes) {
+    return EncodeInCodePage(text::Utf8ToWide<SecretWideText>(utf8.view()).view(), systemCodePage_(),
+                            bytes);
 }
 
 }  // namespace tessaly::win32

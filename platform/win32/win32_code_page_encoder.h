@@ -4,17 +4,15 @@
 
 #include <windows.h>
 
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace tessaly::win32 {
 
-// `text` in `codePage` (a code page's own number, not CP_ACP), or
-// std::nullopt when a character has no exact spelling there. Best-fit
-// look-alikes count as missing: "ä" must not quietly become "a" on the way
-// to a hash.
-std::optional<SecretText> EncodeInCodePage(std::wstring_view text, UINT codePage);
+// `text` in `codePage` (a code page's own number, not CP_ACP) into `bytes`;
+// HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION) when a character has no
+// exact spelling there. Best-fit look-alikes count as missing: "ä" must not
+// quietly become "a" on the way to a hash.
+HResult EncodeInCodePage(std::wstring_view text, UINT codePage, SecretText* bytes);
 
 // The system's ANSI code page (GetACP).
 UINT SystemCodePage();
@@ -25,7 +23,7 @@ class Win32CodePageEncoder : public CodePageEncoder {
 public:
     explicit Win32CodePageEncoder(UINT (*systemCodePage)() = SystemCodePage)
         : systemCodePage_(systemCodePage) {}
-    std::optional<SecretText> Encode(const SecretText& utf8) override;
+    HResult Encode(const SecretText& utf8, SecretText* bytes) override;
 
 private:
     UINT (*systemCodePage_)();

@@ -1,13 +1,14 @@
 #include "platform/win32/win32_message_presenter.h"
 
-#include "platform/win32/utf_conversion.h"
+#include "text/utf_conversion.h"
 
 namespace tessaly::win32 {
 
 void Win32MessagePresenter::Show(const std::string& text) {
-    // The exclamation mark of the dialog framework the program was designed
-    // on, which it gives every OK box that names no icon of its own.
-    MessageBoxW(owner_, Utf8ToWide(text).c_str(), caption_, MB_OK | MB_ICONEXCLAMATION);
+    // Every message the program shows is a warning or an outcome to take
+    // note of: the exclamation mark.
+    MessageBoxW(owner_, text::Utf8ToWide(text).c_str(), text::Utf8ToWide(caption_).c_str(),
+                MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace tessaly::win32

@@ -6,18 +6,17 @@
 
 namespace tessaly::win32 {
 
-// MessageBoxW with an OK button, the exclamation icon and the application's
-// title as caption, modal to the owner window (none until the owner is known).
+// MessageBoxW with an OK button and the exclamation icon under `caption`,
+// modal to the owner window (none until the owner is known).
 class Win32MessagePresenter : public MessagePresenter {
 public:
-    explicit Win32MessagePresenter(const wchar_t* caption, HWND owner = nullptr)
-        : caption_(caption), owner_(owner) {}
+    explicit Win32MessagePresenter(std::string caption) : caption_(std::move(caption)) {}
     void SetOwner(HWND owner) { owner_ = owner; }
     void Show(const std::string& text) override;
 
 private:
-    const wchar_t* caption_;
-    HWND owner_;
+    std::string caption_;
+    HWND owner_ = nullptr;
 };
 
 }  // namespace tessaly::win32

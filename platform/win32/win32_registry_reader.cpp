@@ -1,70 +1,35 @@
 #include "platform/win32/win32_registry_reader.h"
 
-#include "platform/win32/scoped_handles.h"
-#include "platform/win32/utf_conversion.h"
+#include "text/utf_conversion.h"
 
-#include <cwchar>
+#include <windows.h>
 
 namespace tessaly::win32 {
 
-namespace {
-
-HKEY RootKey(RegistryRoot root) {
-    return root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-}
-
-// %VARIABLES% replaced from the environment, however long the result.
-std::wstring ExpandEnvironment(const std::wstring& text) {
-    const DWORD size = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
-    if (size == 0) {
-        return text;
-    }
-    std::wstring expanded(size, L'\0');
-    const DWORD written = ExpandEnvironmentStringsW(text.c_str(), expanded.data(), size);
-    if (written == 0 || written > size) {
-        return text;
-    }
-    expanded.resize(written - 1);  // the count includes the terminator
-    return expanded;
-}
-
-}  // namespace
-
-bool Win32RegistryReader::ReadValue(RegistryRoot root, const std::string& subkey,
-                                    const std::string& valueName, std::string* text) {
-    // Read access only: asking for write access to HKEY_LOCAL_MACHINE is
-    // refused for a standard user of a program that is not virtualised.
-    ScopedRegKey key;
-    if (RegOpenKeyExW(RootKey(root), Utf8ToWide(subkey).c_str(), 0, KEY_READ, key.receive()) !=
-        ERROR_SUCCESS) {
-        return false;
-    }
-    WCHAR buffer[kRegistryValueBufferSize];
-    DWORD type = REG_NONE;
+HResult Win32RegistryReader::ReadValue(RegistryRoot root, const std::string& subkey,
+                                       const std::string& valueName, std::string* text) {
+    // RegGetValueW opens the key for reading only (asking HKEY_LOCAL_MACHINE
+    // for more is refused to a standard user), takes REG_SZ, and REG_EXPAND_SZ
+    // with its variables expanded, and nothing else, and terminates the text
+    // it returns; data that does not fit the buffer is ERROR_MORE_DATA.
+    WCHAR buffer[1024] = {};
     DWORD size = sizeof buffer;
-    if (RegQueryValueExW(key.get(), Utf8ToWide(valueName).c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS) {
-        return false;  // includes ERROR_MORE_DATA: the value does not fit
+    const LSTATUS status =
+        RegGetValueW(root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER,
+                     text::Utf8ToWide(subkey).c_str(), text::Utf8ToWide(valueName).c_str(),
+                     RRF_RT_REG_SZ, nullptr, buffer, &size);
+    if (status != ERROR_SUCCESS) {
+        return HRESULT_FROM_WIN32(status);
     }
-    if (type != REG_SZ && type != REG_EXPAND_SZ) {
-        return false;  // a number or binary data is no folder
-    }
-    // String data may be stored without its terminator: take the text up to
-    // the first zero within the units actually returned, never beyond them.
-    const std::size_t units = size / sizeof(WCHAR);
-    const WCHAR* terminator = std::wmemchr(buffer, L'\0', units);
-    std::wstring value(buffer, terminator != nullptr ? terminator - buffer : units);
-    if (type == REG_EXPAND_SZ) {
-        value = ExpandEnvironment(value);
-    }
+    // Up to the first zero: stored data may hold one before its end.
     // Strictly: a lone surrogate in place of a character would make this
     // another folder than the registry's.
-    std::optional<std::string> utf8 = WellFormedWideToUtf8(value);
+    std::optional<std::string> utf8 = text::WellFormedWideToUtf8(buffer);
     if (!utf8) {
-        return false;
+        return HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION);
     }
     *text = std::move(*utf8);
-    return true;
+    return S_OK;
 }
 
 }  // namespace tessaly::win32

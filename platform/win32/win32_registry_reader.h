@@ -4,12 +4,11 @@
 
 namespace tessaly::win32 {
 
-// Reads string values with RegOpenKeyExW / RegQueryValueExW into a buffer of
-// 1024 UTF-16 units.
+// Reads string values with RegGetValueW into a buffer of 1024 UTF-16 units.
 class Win32RegistryReader : public RegistryReader {
 public:
-    bool ReadValue(RegistryRoot root, const std::string& subkey, const std::string& valueName,
-                   std::string* text) override;
+    HResult ReadValue(RegistryRoot root, const std::string& subkey, const std::string& valueName,
+                      std::string* text) override;
 };
 
 }  // namespace tessaly::win32

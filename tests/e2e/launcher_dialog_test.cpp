@@ -8,7 +8,7 @@
 // hold. Each scenario has a desktop folder of its own, new for every run and
 // named with characters no ANSI code page has.
 #include "platform/win32/scoped_handles.h"
-#include "platform/win32/utf_conversion.h"
+#include "text/utf_conversion.h"
 #include "resources/resource.h"
 #include "tests/support/golden_shortcuts.h"
 #include "tests/support/product_texts.h"
@@ -29,7 +29,7 @@ namespace {
 
 using driver::MessageBoxSeen;
 using Texts = std::vector<std::string>;
-using win32::Utf8ToWide;
+using text::Utf8ToWide;
 
 // Plays the user against the dialogs running in this process: the user
 // interface runs on the test's own thread, the user on a second one.
@@ -271,7 +271,7 @@ TEST_F(LauncherDialogTest, OpensWithItsDesignedLookInReadingOrder) {
         // The system menu's last item opens the about box, owned by the dialog.
         wchar_t item[64] = {};
         GetMenuStringW(GetSystemMenu(dialog, FALSE), IDM_ABOUT, item, 64, MF_BYCOMMAND);
-        EXPECT_EQ(win32::WideToUtf8(item), "关于 Tessaly(&A)...");
+        EXPECT_EQ(text::WideToUtf8(item), "关于 Tessaly(&A)...");
         PostMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0);
         HWND about = user.WaitForOtherWindow();
         ASSERT_NE(about, nullptr);

@@ -32,13 +32,13 @@ struct Press {
                (request.loginMode == 1 ? "\\正常登陆QQ " : "\\隐身登陆QQ ") + request.qqNumber +
                ".lnk";
         links.files[link] = kYesterday;
-        CreateLoginShortcut(request, {registry, links, messages, codePage});
+        CreateLoginShortcut(request, {registry, links, links, messages, codePage});
     }
     std::string link;
     // A folder no ANSI code page can name reaches the shell link as it is.
     LoginRequest request{"D:\\Zoë 𠮷\\QQ", "10001", "pass", 1};
     test::FakeRegistryReader registry;
-    test::FakeShellLinkWriter links;
+    test::FakeShortcutSystem links;
     test::FakeMessagePresenter messages{&links};
     test::FakeCodePageEncoder codePage;
 };
@@ -54,13 +54,6 @@ TEST(CreateLoginShortcut, WritesEveryGoldenShortcutInPlaceOfTheEarlierOne) {
              {row.target, row.arguments, test::DescriptionOf(row)}}};
         EXPECT_EQ(press.links.files, files) << row.fileName;
     }
-}
-
-TEST(CreateLoginShortcut, HashesThePasswordAsTheCodePageSpellsIt) {
-    // Base64 of MD5 over the Latin-1 bytes (Python's hashlib), not the UTF-8 ones.
-    const Press latin([](Press& p) { p.request.password = "pässwörd"; });
-    EXPECT_EQ(latin.links.files.at(latin.link)[1],
-              " /START QQUIN:10001 PWDHASH:LKZ6Lb86L1LvUSairo+KLw== /STAT:10");
 }
 
 // A press where `step` of the shell link gives `result`, or where the saved
@@ -88,7 +81,7 @@ TEST(CreateLoginShortcut, TellsTheOutcomeAndReplacesTheEarlierShortcutOnlyOnSucc
         std::function<void(Press&)> setUp;
         Texts shown;
     } rows[] = {
-        {Gives("Open", 0x80040154), {ObjectFailed("80040154")}},
+        {Gives("Create", 0x80040154), {ObjectFailed("80040154")}},
         {Gives("SetPath", 0x80070057), {ContentFailed("80070057")}},
         {Gives("SetArguments", 0x80070057), {ContentFailed("80070057")}},
         {Gives("SetDescription", 0x80070057), {ContentFailed("80070057")}},

@@ -6,9 +6,9 @@ Usage: check-exe.py Tessaly.exe i386|x86-64 BUILD_FOLDER
 - The architecture: the shipped program is i386; the 64-bit build of the
   same sources, a test vehicle, is x86-64.
 - Hardening: NX compatible, dynamic base with a relocation table, terminal
-  server aware; the program's own objects (core, platform, ui) call the stack
-  check and the checked buffer functions, so the stack protector and
-  _FORTIFY_SOURCE reach its code. Reproducible: no link time stamp.
+  server aware; the objects of each of the program's libraries (core,
+  platform, ui) call the stack check, and some call the checked buffer
+  functions, so the stack protector and _FORTIFY_SOURCE reach its code. Reproducible: no link time stamp.
 - Imports only from Windows' own DLLs, none that Windows 7 lacks, and no ANSI
   ("...A") function from USER32, SHELL32 or ADVAPI32: text crosses into
   Windows only as UTF-16.
@@ -67,10 +67,11 @@ def header_problems(exe, wanted):
 
 exe, wanted, build = sys.argv[1:4]
 problems = header_problems(exe, wanted)
-objects = [path for part in ("core", "platform", "ui") for path in glob.glob(f"{build}/{part}/**/*.obj", recursive=True)]
-symbols = subprocess.run([FORMATS[wanted][1] + "nm", *objects], capture_output=True, text=True).stdout
-problems += [f"no object of the program calls {what}" for what, call in HARDENING_CALLS.items()
-             if not objects or not re.search(call, symbols, re.M)]
+# Each of the program's libraries links the hardening: each calls the stack check.
+symbols = {part: subprocess.run([FORMATS[wanted][1] + "nm", *glob.glob(f"{build}/{part}/**/*.obj", recursive=True)],
+                                capture_output=True, text=True).stdout for part in ("core", "platform", "ui")}
+problems += [f"no object of {part}/ calls {what}" for what, call in HARDENING_CALLS.items() for part in symbols
+             if not re.search(call, symbols[part] if what == "the stack check" else "".join(symbols.values()), re.M)]
 # The manifest is stored in the image as the text it is.
 problems += [f"the manifest lacks {line.decode()}" for line in MANIFEST_LINES if line not in open(exe, "rb").read()]
 print("".join(f"FAIL {problem}\n" for problem in problems) + f"{exe}: {len(problems)} problem(s)")

@@ -6,12 +6,12 @@
 #include "platform/code_page_encoder.h"
 #include "platform/message_presenter.h"
 #include "platform/registry_reader.h"
-#include "platform/shell_link_writer.h"
+#include "platform/shell_links.h"
+#include "platform/shortcut_files.h"
 
 #include <algorithm>
 #include <array>
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -22,23 +22,23 @@ namespace tessaly::test {
 class FakeRegistryReader : public RegistryReader {
 public:
     std::map<std::string, std::string> values;
-    bool ReadValue(RegistryRoot, const std::string&, const std::string& name,
-                   std::string* text) override {
-        const bool found = values.count(name) != 0;
-        *text = found ? values[name] : *text;
-        return found;
+    HResult ReadValue(RegistryRoot, const std::string&, const std::string& name,
+                      std::string* text) override {
+        *text = values.count(name) != 0 ? values[name] : *text;
+        return values.count(name) != 0 ? kOk : static_cast<HResult>(0x80070002);  // not found
     }
 };
 
 // A shortcut file: target, arguments, description.
 using LinkFile = std::array<std::string, 3>;
 
-// Keeps files by path. Any step ("Open", "SetPath", "SetArguments",
-// "SetDescription", "Temporary", "Save", "Load", "Replace") can be given
-// another result; `savedAs` stores other text in a field, as a shell link may.
-class FakeShellLinkWriter : public ShellLinkWriter {
+// Shell links and the files beside a shortcut, kept by path. Any step
+// ("Create", "SetPath", "SetArguments", "SetDescription", "Temporary", "Save",
+// "Load", "Replace") can be given another result; `savedAs` stores other text
+// in a field, as a shell link may.
+class FakeShortcutSystem : public ShellLinks, public ShortcutFiles {
 public:
-    HResult Open(std::unique_ptr<ShellLink>* link) override;
+    HResult Create(std::unique_ptr<ShellLink>* link) override;
     HResult CreateTemporary(const std::string& linkFilePath, std::string* path) override {
         return Step("Temporary", [&] {
             *path = linkFilePath.substr(0, linkFilePath.rfind('\\') + 1) + "~000001.tmp";
@@ -73,7 +73,7 @@ public:
 // shell link object was alive: its modal loop must not hold one.
 class FakeMessagePresenter : public MessagePresenter {
 public:
-    explicit FakeMessagePresenter(const FakeShellLinkWriter* links = nullptr) : links_(links) {}
+    explicit FakeMessagePresenter(const FakeShortcutSystem* links = nullptr) : links_(links) {}
     void Show(const std::string& text) override {
         shown.push_back(links_ != nullptr && links_->openLinks != 0 ? "(link alive) " + text
                                                                     : text);
@@ -81,26 +81,24 @@ public:
     std::vector<std::string> shown;
 
 private:
-    const FakeShellLinkWriter* links_;
+    const FakeShortcutSystem* links_;
 };
 
-// A code page that spells ASCII as it is and "pässwörd" as Latin-1 does, in
-// bytes of its own, and nothing else.
+// A code page that spells ASCII as it is, and nothing else.
 class FakeCodePageEncoder : public CodePageEncoder {
 public:
-    std::optional<SecretText> Encode(const SecretText& secret) override {
-        if (secret.view() == "pässwörd") {
-            return SecretText("p\xE4ssw\xF6rd");
-        }
-        const bool ascii = std::all_of(secret.view().begin(), secret.view().end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        return ascii ? std::optional<SecretText>(secret) : std::nullopt;
+    HResult Encode(const SecretText& secret, SecretText* bytes) override {
+        *bytes = secret;
+        return std::all_of(secret.view().begin(), secret.view().end(),
+                           [](char c) { return static_cast<unsigned char>(c) < 0x80; })
+                   ? kOk
+                   : static_cast<HResult>(0x80070459);  // ERROR_NO_UNICODE_TRANSLATION
     }
 };
 
 class FakeShellLink : public ShellLink {
 public:
-    explicit FakeShellLink(FakeShellLinkWriter& writer) : writer_(writer) { ++writer_.openLinks; }
+    explicit FakeShellLink(FakeShortcutSystem& writer) : writer_(writer) { ++writer_.openLinks; }
     ~FakeShellLink() override { --writer_.openLinks; }
 
     // A doubled separator is taken as one, as the shell does.
@@ -144,12 +142,12 @@ private:
         return kOk;
     }
 
-    FakeShellLinkWriter& writer_;
+    FakeShortcutSystem& writer_;
     LinkFile fields_;
 };
 
-inline HResult FakeShellLinkWriter::Open(std::unique_ptr<ShellLink>* link) {
-    return Step("Open", [&] { *link = std::make_unique<FakeShellLink>(*this); });
+inline HResult FakeShortcutSystem::Create(std::unique_ptr<ShellLink>* link) {
+    return Step("Create", [&] { *link = std::make_unique<FakeShellLink>(*this); });
 }
 
 }  // namespace tessaly::test

@@ -1,7 +1,7 @@
 #include "tests/support/wine_test_support.h"
 
 #include "platform/win32/scoped_handles.h"
-#include "platform/win32/utf_conversion.h"
+#include "text/utf_conversion.h"
 
 #include <aclapi.h>
 #include <sddl.h>
@@ -16,7 +16,7 @@ namespace tessaly::test {
 namespace {
 
 std::filesystem::path Path(const std::string& path) {
-    return win32::Utf8ToWide(path);
+    return text::Utf8ToWide(path);
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ std::vector<std::string> FileNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(Path(folder), error)) {
-        names.push_back(win32::WideToUtf8(entry.path().filename().wstring()));
+        names.push_back(text::WideToUtf8(entry.path().filename().wstring()));
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -62,7 +62,7 @@ std::string FileDacl(const std::string& path) {
                                                               text.receive(), nullptr)) {
         return "";
     }
-    const std::string dacl = win32::WideToUtf8(text.get());
+    const std::string dacl = text::WideToUtf8(text.get());
     return dacl.substr(std::min(dacl.find('('), dacl.size()));
 }
 

@@ -3,21 +3,21 @@
 // independent parser. (Wine's shell link saves the target through the ANSI
 // code page: the dialog tests show, in every locale, that a folder the code
 // page cannot spell is refused before anything is replaced.)
-#include "platform/win32/private_file.h"
 #include "platform/win32/scoped_handles.h"
-#include "platform/win32/utf_conversion.h"
 #include "platform/win32/win32_code_page_encoder.h"
-#include "platform/win32/win32_shell_link_writer.h"
+#include "platform/win32/win32_shell_links.h"
+#include "platform/win32/win32_shortcut_files.h"
 #include "tests/support/fake_services.h"
 #include "tests/support/golden_shortcuts.h"
 #include "tests/support/product_texts.h"
 #include "tests/support/wine_test_support.h"
+#include "text/utf_conversion.h"
 #include "ui/create_login_shortcut.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <process.h>
 
 namespace tessaly {
@@ -33,18 +33,17 @@ const std::string kPrivateDacl = "(A;;FA;;;SY)(A;;FA;;;S-1-5-21-0-0-0-1000)";
 
 // Presses the create button for `request` with `desktop` as the desktop
 // folder; returns the messages shown.
-template <class Writer = win32::Win32ShellLinkWriter>
-Texts Press(const LoginRequest& request, const std::string& desktop) {
+template <class Files = win32::Win32ShortcutFiles>
+Texts Press(const std::string& desktop,
+            const LoginRequest& request = {"C:\\QQ", "10001", "pass", 1}) {
     test::FakeRegistryReader registry;
     registry.values["Desktop"] = desktop;
     test::FakeMessagePresenter messages;
-    Writer links;
+    win32::Win32ShellLinks links;
+    Files files;
     win32::Win32CodePageEncoder codePage;
-    CreateLoginShortcut(request, {registry, links, messages, codePage});
+    CreateLoginShortcut(request, {registry, links, files, messages, codePage});
     return messages.shown;
-}
-Texts Press(const std::string& installFolder, const std::string& desktop) {
-    return Press({installFolder, "10001", "pass", 1}, desktop);
 }
 
 class CreateLoginShortcutWineTest : public ::testing::Test {
@@ -63,23 +62,18 @@ protected:
     win32::ScopedComInit com_;
 };
 
-TEST_F(CreateLoginShortcutWineTest, WritesEveryGoldenShortcut) {
-    const std::string desktop = Desktop("golden Zoë 𠮷");
+// The longest name's link path is 259 units, the limit, and its temporary
+// file's too, in a folder with a Unicode name.
+TEST_F(CreateLoginShortcutWineTest, WritesEveryGoldenShortcutTheLongestAtThePathLimit) {
+    const std::string desktop = Desktop("golden Zoë 𠮷 " + std::string(223 - kRun.size(), 'd'));
+    ASSERT_EQ(text::Utf8ToWide(desktop + "\\正常登陆QQ 987654321.lnk").size(), 259u);
     for (const test::GoldenShortcut& row : test::kGoldenShortcuts) {
         EXPECT_EQ(
-            Press({row.installFolder, row.number, SecretText(row.password), row.mode}, desktop),
+            Press(desktop, {row.installFolder, row.number, SecretText(row.password), row.mode}),
             Texts{texts::kCreated});
         test::RecordGolden(kRun + "\\expected.txt", desktop, row);
         EXPECT_EQ(test::FileDacl(desktop + "\\" + row.fileName), kPrivateDacl);
     }
-}
-
-TEST_F(CreateLoginShortcutWineTest, WritesOneFileAtThePathLimit) {
-    // A link path of 259 units, the temporary file's too, with a Unicode
-    // folder name.
-    const std::string deep = Desktop("Zoë 𠮷 " + std::string(234 - kRun.size(), 'd'));
-    ASSERT_EQ(win32::Utf8ToWide(deep + "\\" + kName).size(), 259u);
-    EXPECT_EQ(Press("C:\\Program Files\\QQ", deep), Texts{texts::kCreated});
 }
 
 // No desktop value, an empty one or one that names no folder: the root of C:
@@ -88,7 +82,7 @@ TEST_F(CreateLoginShortcutWineTest, WritesOneFileAtThePathLimit) {
 TEST_F(CreateLoginShortcutWineTest, WithNoDesktopTheRootOfCTakesAPrivateShortcut) {
     for (const std::string& desktop : Names{"", kRun + "\\no such folder"}) {
         DeleteFileW(L"C:\\正常登陆QQ 10001.lnk");
-        EXPECT_EQ(Press("C:\\QQ", desktop), (Texts{texts::kDesktopUnknown, texts::kCreated}));
+        EXPECT_EQ(Press(desktop), (Texts{texts::kDesktopUnknown, texts::kCreated}));
         EXPECT_EQ(test::FileDacl("C:\\" + kName), kPrivateDacl) << desktop;
     }
 }
@@ -97,7 +91,7 @@ TEST_F(CreateLoginShortcutWineTest, WithNoDesktopTheRootOfCTakesAPrivateShortcut
 // show it; Windows would let a file without it inherit its folder's entries.
 // The descriptor the file is created with has it.
 TEST_F(CreateLoginShortcutWineTest, ThePrivateDescriptorInheritsNothing) {
-    const auto descriptor = win32::PrivateSecurityDescriptor();
+    const auto descriptor = win32::PrivateFileDescriptor();
     SECURITY_DESCRIPTOR_CONTROL control = 0;
     DWORD revision = 0;
     ASSERT_TRUE(GetSecurityDescriptorControl(descriptor.get(), &control, &revision));
@@ -106,7 +100,7 @@ TEST_F(CreateLoginShortcutWineTest, ThePrivateDescriptorInheritsNothing) {
 
 // A run stopped where a crash, a kill or a power cut could stop it, between
 // the save and the move, in a copy of this process (TESSALY_TEST_DESKTOP).
-class StopsBeforeTheMove : public win32::Win32ShellLinkWriter {
+class StopsBeforeTheMove : public win32::Win32ShortcutFiles {
     HResult Replace(const std::string&, const std::string&) override {
         TerminateProcess(GetCurrentProcess(), 7);
         return E_FAIL;
@@ -114,7 +108,7 @@ class StopsBeforeTheMove : public win32::Win32ShellLinkWriter {
 };
 TEST(CreateLoginShortcutStopped, DISABLED_BeforeTheMove) {
     const win32::ScopedComInit com;
-    Press<StopsBeforeTheMove>({"C:\\QQ", "10001", "pass", 1}, std::getenv("TESSALY_TEST_DESKTOP"));
+    Press<StopsBeforeTheMove>(std::getenv("TESSALY_TEST_DESKTOP"));
 }
 
 TEST_F(CreateLoginShortcutWineTest, AStoppedRunLosesNothingAndTheNextClearsUpAfterIt) {
@@ -125,33 +119,58 @@ TEST_F(CreateLoginShortcutWineTest, AStoppedRunLosesNothingAndTheNextClearsUpAft
     for (const std::string& name : lookAlikes) {
         test::WriteBytes(desktop + "\\" + name, "mine");
     }
+    const Names before = test::FileNames(desktop);
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    SetEnvironmentVariableW(L"TESSALY_TEST_DESKTOP", win32::Utf8ToWide(desktop).c_str());
+    SetEnvironmentVariableW(L"TESSALY_TEST_DESKTOP", text::Utf8ToWide(desktop).c_str());
     ASSERT_EQ(_wspawnl(_P_WAIT, self, L"self", L"--gtest_also_run_disabled_tests",
                        L"--gtest_filter=CreateLoginShortcutStopped.*", nullptr),
               7);
     EXPECT_EQ(test::ReadBytes(desktop + "\\" + kName), "yesterday's shortcut");
-    EXPECT_EQ(test::FileNames(desktop).size(), lookAlikes.size() + 2);  // and what it left
+    const Names stopped = test::FileNames(desktop);
+    EXPECT_EQ(stopped.size(), lookAlikes.size() + 2);  // and what it left
 
-    EXPECT_EQ(Press("C:\\QQ", desktop), Texts{texts::kCreated});
-    Names expected = lookAlikes;
-    expected.push_back(kName);
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(test::FileNames(desktop), expected);
+    // What it left is kept while another run may still be writing it (every
+    // file stamped a day ahead, so that no slow machine can age it meanwhile),
+    // and removed once it is older than a minute.
+    for (const int hours : {24, -1}) {
+        for (const std::string& name : test::FileNames(desktop)) {
+            std::filesystem::last_write_time(
+                text::Utf8ToWide(desktop + "\\" + name),
+                std::filesystem::file_time_type::clock::now() + std::chrono::hours(hours));
+        }
+        EXPECT_EQ(Press(desktop), Texts{texts::kCreated});
+        EXPECT_EQ(test::FileNames(desktop), hours > 0 ? stopped : before) << hours;
+    }
 }
 
-// A new shortcut that cannot take the old one's place leaves it as it was.
-TEST_F(CreateLoginShortcutWineTest, KeepsTheEarlierShortcutWhenTheNewOneCannotReplaceIt) {
-    const std::string desktop = Desktop("kept", "yesterday's shortcut");
-    const std::string link = desktop + "\\" + kName;
-    // Held open by someone who lets nobody delete it.
-    const HANDLE held = CreateFileW(win32::Utf8ToWide(link).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                    nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_EQ(Press("C:\\QQ", desktop), Texts{texts::SaveFailed(link, "80070005")});
-    CloseHandle(held);
-    EXPECT_EQ(test::FileNames(desktop), Names{kName});
-    EXPECT_EQ(test::ReadBytes(link), "yesterday's shortcut");
+// A run paused after creating its temporary, which another run's clean-up
+// then took away (as it would, had the pause lasted over a minute): the shell
+// link saves a new file under that name with its folder's rights.
+class SweptAfterCreation : public win32::Win32ShortcutFiles {
+    HResult CreateTemporary(const std::string& link, std::string* path) override {
+        const HResult hr = Win32ShortcutFiles::CreateTemporary(link, path);
+        DeleteFileW(text::Utf8ToWide(*path).c_str());
+        return hr;
+    }
+};
+
+// A new shortcut that cannot take the old one's place, or that is no longer
+// private, leaves the old one as it was.
+TEST_F(CreateLoginShortcutWineTest, KeepsTheEarlierShortcutUnlessTheNewOnePrivatelyReplacesIt) {
+    for (const bool swept : {false, true}) {
+        const std::string desktop = Desktop(swept ? "swept" : "kept", "yesterday's shortcut");
+        const std::string link = desktop + "\\" + kName;
+        // Held open by someone who lets nobody delete it.
+        const win32::ScopedHandle held(swept ? nullptr
+                                             : CreateFileW(text::Utf8ToWide(link).c_str(),
+                                                           GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                           OPEN_EXISTING, 0, nullptr));
+        EXPECT_EQ(swept ? Press<SweptAfterCreation>(desktop) : Press(desktop),
+                  Texts{texts::SaveFailed(link, "80070005")});
+        EXPECT_EQ(test::FileNames(desktop), Names{kName});
+        EXPECT_EQ(test::ReadBytes(link), "yesterday's shortcut");
+    }
 }
 
 }  // namespace

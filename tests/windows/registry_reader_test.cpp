@@ -1,14 +1,12 @@
 // The registry adapter against Wine's real registry, on a test key created
 // under HKEY_CURRENT_USER and removed afterwards.
 #include "platform/win32/scoped_handles.h"
-#include "platform/win32/utf_conversion.h"
 #include "platform/win32/win32_registry_reader.h"
+#include "text/utf_conversion.h"
 
 #include <gtest/gtest.h>
-#include <sddl.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 namespace tessaly::win32 {
@@ -36,11 +34,9 @@ protected:
     }
     std::optional<std::string> Read(const std::string& name, const char* subkey = "") {
         std::string text;
-        const std::string path = WideToUtf8(kTestRoot) + subkey;
-        if (!reader_.ReadValue(RegistryRoot::CurrentUser, path, name, &text)) {
-            return std::nullopt;
-        }
-        return text;
+        const HResult hr = reader_.ReadValue(RegistryRoot::CurrentUser,
+                                             text::WideToUtf8(kTestRoot) + subkey, name, &text);
+        return Succeeded(hr) ? std::optional<std::string>(text) : std::nullopt;
     }
 
     ScopedRegKey key_;
@@ -70,7 +66,6 @@ TEST_F(RegistryReaderTest, StringValuesComeBackAsUtf8WholeOrNotAtAll) {
         {REG_SZ, std::wstring(L"C:\\A\0junk", 9), 0, "C:\\A"},
         {REG_EXPAND_SZ, L"%TESSALY_TEST_HOME%\\QQ", 1,
          "C:\\users\\Zo\xC3\xAB \xF0\xA0\xAE\xB7\\QQ"},
-        {REG_SZ, L"%TESSALY_TEST_HOME%\\QQ", 1, "%TESSALY_TEST_HOME%\\QQ"},
         // Other types are no folder, though their bytes may read as text.
         {REG_DWORD, L"DC", 0, std::nullopt},
         {REG_MULTI_SZ, L"C:\\QQ", 1, std::nullopt},
@@ -89,30 +84,21 @@ TEST_F(RegistryReaderTest, StringValuesComeBackAsUtf8WholeOrNotAtAll) {
 // of its own bitness, never ask for the other.
 TEST(RegistryViews, TheReaderSeesTheViewOfItsOwnBitness) {
     BOOL wow64 = FALSE;
-    IsWow64Process(GetCurrentProcess(), &wow64);
     const bool is64 = sizeof(void*) == 8;
-    if (!is64 && !wow64) {
-        GTEST_SKIP()
-            << "a 32-bit system has one registry view; the run in a 64-bit prefix checks it";
+    if (!is64 && (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64)) {
+        GTEST_SKIP() << "a 32-bit system has one view; the run in a 64-bit prefix checks it";
     }
-    std::printf("a %d-bit program: it reads the %d-bit view\n", is64 ? 64 : 32, is64 ? 64 : 32);
-    // The same value in each view, with the view's name as its text, in a key
-    // everyone may read (and remove) but no one write, as HKEY_LOCAL_MACHINE
-    // is for a standard user: asking for more than reading would be refused.
-    ScopedLocal<PSECURITY_DESCRIPTOR> readOnly;
-    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;KRSD;;;WD)", SDDL_REVISION_1,
-                                                         readOnly.receive(), nullptr);
+    // The same value in each view, with the view's name as its text.
     for (const auto& [view, text] : {std::pair{KEY_WOW64_32KEY, L"32"}, {KEY_WOW64_64KEY, L"64"}}) {
         ScopedRegKey views;
         ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\TessalyTest", 0, nullptr, 0,
                                   KEY_ALL_ACCESS | view, nullptr, views.receive(), nullptr),
                   ERROR_SUCCESS);
         RegSetValueExW(views.get(), L"Install", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), 6);
-        RegSetKeySecurity(views.get(), DACL_SECURITY_INFORMATION, readOnly.get());
     }
     std::string text;
-    EXPECT_TRUE(Win32RegistryReader().ReadValue(RegistryRoot::LocalMachine, "SOFTWARE\\TessalyTest",
-                                                "Install", &text));
+    EXPECT_TRUE(Succeeded(Win32RegistryReader().ReadValue(
+        RegistryRoot::LocalMachine, "SOFTWARE\\TessalyTest", "Install", &text)));
     EXPECT_EQ(text, is64 ? "64" : "32");
     for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
         RegDeleteKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\TessalyTest", view, 0);

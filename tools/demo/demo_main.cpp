@@ -5,7 +5,7 @@
 // program said it created the shortcut and then ended.
 //
 //     tessaly_demo.exe TESSALY.exe SCREENSHOT.bmp
-#include "platform/win32/utf_conversion.h"
+#include "text/utf_conversion.h"
 #include "resources/resource.h"
 #include "tools/driver/window_driver.h"
 
@@ -16,7 +16,7 @@
 
 namespace {
 
-using tessaly::win32::Utf8ToWide;
+using tessaly::text::Utf8ToWide;
 namespace driver = tessaly::driver;
 
 // The window's picture as a 24-bit BMP, read off the screen.

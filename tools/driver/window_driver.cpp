@@ -1,6 +1,6 @@
 #include "tools/driver/window_driver.h"
 
-#include "platform/win32/utf_conversion.h"
+#include "text/utf_conversion.h"
 
 #include <cstdio>
 
@@ -80,11 +80,11 @@ std::string Text(HWND window) {
     const auto copied =
         SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
-    return win32::WideToUtf8(text);
+    return text::WideToUtf8(text);
 }
 
 void Type(HWND control, const std::string& text) {
-    for (const wchar_t unit : win32::Utf8ToWide(text)) {
+    for (const wchar_t unit : text::Utf8ToWide(text)) {
         SendMessageW(control, WM_CHAR, unit, 1);
     }
 }
@@ -127,7 +127,7 @@ Program::Program(const std::string& path) {
             c = c == '/' ? '\\' : c;
         }
     }
-    const std::wstring program = win32::Utf8ToWide(windowsPath);
+    const std::wstring program = text::Utf8ToWide(windowsPath);
     std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;

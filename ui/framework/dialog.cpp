@@ -1,6 +1,6 @@
 #include "ui/framework/dialog.h"
 
-#include "platform/win32/utf_conversion.h"
+#include "text/utf_conversion.h"
 
 namespace tessaly::ui {
 
@@ -82,9 +82,9 @@ bool Dialog::UpdateData(bool save) {
 std::string Dialog::LoadStringResource(UINT id) {
     // With no buffer, LoadStringW hands out the resource's own text and its
     // length, so nothing can be cut short.
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(ExecutableModule(), id, reinterpret_cast<LPWSTR>(&text), 0);
-    return length > 0 ? win32::WideToUtf8({text, static_cast<std::size_t>(length)}) : "";
+    const wchar_t* resource = nullptr;
+    const int length = LoadStringW(ExecutableModule(), id, reinterpret_cast<LPWSTR>(&resource), 0);
+    return length > 0 ? text::WideToUtf8({resource, static_cast<std::size_t>(length)}) : "";
 }
 
 HICON Dialog::LoadIconResource(UINT id) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// The lookup behind a dialog's message table. It sees messages as plain
-// integers and keeps windows.h out, so it builds and is tested on any host.
+// The lookup behind a dialog's message table, over messages as plain
+// integers.
 
 #include <cstddef>
 #include <cstdint>

@@ -5,6 +5,10 @@
 
 namespace tessaly {
 
+// The longest path, in UTF-16 units, that a shortcut file or its target may
+// have: MAX_PATH less the terminator.
+constexpr std::size_t kMaxPathLength = 259;
+
 // How many UTF-16 code units Windows needs for a UTF-8 text: one per
 // character, two for a character beyond the Basic Multilingual Plane. Path
 // limits such as MAX_PATH count these units, not bytes or characters.
@@ -17,6 +21,11 @@ constexpr std::size_t Utf16Length(std::string_view utf8) {
         }
     }
     return units;
+}
+
+// True when a path is too long for MAX_PATH.
+constexpr bool ExceedsMaxPath(std::string_view utf8) {
+    return Utf16Length(utf8) > kMaxPathLength;
 }
 
 }  // namespace tessaly

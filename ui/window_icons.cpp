@@ -1,6 +1,6 @@
-#include "ui/framework/window_icons.h"
+#include "ui/window_icons.h"
 
-namespace tessaly::ui {
+namespace tessaly {
 
 namespace {
 
@@ -41,8 +41,8 @@ void Destroy(HICON icon) {
     }
 }
 
-}  // namespace
-
+// The DPI a window is drawn at: its monitor's where the system scales per
+// monitor (Windows 10 1607 and later), the system's elsewhere.
 UINT WindowDpi(HWND window) {
     using DpiForWindow = UINT(WINAPI*)(HWND);
     static const auto forWindow = UserFunction<DpiForWindow>("GetDpiForWindow");
@@ -57,6 +57,8 @@ UINT WindowDpi(HWND window) {
     ReleaseDC(window, screen);
     return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
 }
+
+}  // namespace
 
 WindowIcons::~WindowIcons() {
     Destroy(big_);
@@ -76,4 +78,4 @@ void WindowIcons::Apply(HWND window, UINT iconId) {
     small_ = small;
 }
 
-}  // namespace tessaly::ui
+}  // namespace tessaly

@@ -2,11 +2,7 @@
 
 #include <windows.h>
 
-namespace tessaly::ui {
-
-// The DPI a window is drawn at: its monitor's where the system scales per
-// monitor (Windows 10 1607 and later), the system's elsewhere.
-UINT WindowDpi(HWND window);
+namespace tessaly {
 
 // A window's big and small icons drawn from one icon resource at the sizes
 // for the window's DPI. The icons are the window's own and are destroyed
@@ -27,4 +23,4 @@ private:
     HICON small_ = nullptr;
 };
 
-}  // namespace tessaly::ui
+}  // namespace tessaly
