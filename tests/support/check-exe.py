@@ -68,7 +68,10 @@ def header_problems(exe, wanted):
 exe, wanted, build = sys.argv[1:4]
 problems = header_problems(exe, wanted)
 objects = [path for part in ("core", "platform", "ui") for path in glob.glob(f"{build}/{part}/**/*.obj", recursive=True)]
-symbols = subprocess.run([FORMATS[wanted][1] + "nm", *objects], capture_output=True, text=True).stdout
+# The objects are fat LTO objects: read their ordinary code (pe-*), not the
+# intermediate language the linker plugin would list.
+object_format = "--target=" + FORMATS[wanted][0].replace("pei-", "pe-")
+symbols = subprocess.run([FORMATS[wanted][1] + "nm", object_format, *objects], capture_output=True, text=True).stdout
 problems += [f"no object of the program calls {what}" for what, call in HARDENING_CALLS.items()
              if not objects or not re.search(call, symbols, re.M)]
 # The manifest is stored in the image as the text it is.
