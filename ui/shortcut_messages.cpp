@@ -1,6 +1,7 @@
 #include "ui/shortcut_messages.h"
 
 #include "core/author_info.h"
+#include "ui/breakable_path.h"
 
 #include <cstdint>
 
@@ -38,34 +39,39 @@ std::string ShortcutContentFailedMessage(HResult hr) {
 }
 
 std::string ShortcutSaveFailedMessage(const std::string& linkFilePath, HResult hr) {
-    return kFailed + std::string("无法保存快捷方式文件\n") + linkFilePath + "\n" + ErrorCode(hr);
+    return kFailed + std::string("无法保存快捷方式文件\n") + BreakablePath(linkFilePath) + "\n" +
+           ErrorCode(hr);
 }
 
 std::string ShortcutPathTooLongMessage(const std::string& linkFilePath) {
-    return kFailed + std::string("快捷方式的文件路径超过259个字符,请缩短路径:\n") + linkFilePath;
+    return kFailed + std::string("快捷方式的文件路径超过259个字符,请缩短路径:\n") +
+           BreakablePath(linkFilePath);
 }
 
 std::string TargetPathTooLongMessage(const std::string& targetPath) {
-    return kFailed + std::string("QQ程序的路径超过259个字符,请缩短安装路径:\n") + targetPath;
+    return kFailed + std::string("QQ程序的路径超过259个字符,请缩短安装路径:\n") +
+           BreakablePath(targetPath);
 }
 
 std::string TargetNotTakenMessage(const std::string& targetPath) {
-    return kFailed + std::string("快捷方式无法指向QQ程序,请检查安装路径:\n") + targetPath;
+    return kFailed + std::string("快捷方式无法指向QQ程序,请检查安装路径:\n") +
+           BreakablePath(targetPath);
 }
 
 std::string ShortcutReadBackFailedMessage(const std::string& linkFilePath, HResult hr) {
-    return kFailed + std::string("无法读回保存的快捷方式文件\n") + linkFilePath + "\n" +
-           ErrorCode(hr);
+    return kFailed + std::string("无法读回保存的快捷方式文件\n") + BreakablePath(linkFilePath) +
+           "\n" + ErrorCode(hr);
 }
 
 std::string TargetNotSavedMessage(const std::string& targetPath) {
     return kFailed +
            std::string("快捷方式保存后读出的QQ程序路径与所选路径不一致,请检查安装路径:\n") +
-           targetPath;
+           BreakablePath(targetPath);
 }
 
 std::string ContentNotSavedMessage(const std::string& linkFilePath) {
-    return kFailed + std::string("快捷方式保存后读出的参数或说明与写入的不一致:\n") + linkFilePath;
+    return kFailed + std::string("快捷方式保存后读出的参数或说明与写入的不一致:\n") +
+           BreakablePath(linkFilePath);
 }
 
 std::string PasswordNotInCodePageMessage() {
