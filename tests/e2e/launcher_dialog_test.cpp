@@ -47,9 +47,14 @@ public:
             if (user.dialog_ != nullptr) {
                 play(user);
             }
-            // Innermost first, until the interface ends.
-            for (int attempt = 0; attempt < 100 && !user.windows_().empty(); ++attempt) {
-                PostMessageW(user.windows_().front(), WM_COMMAND, IDCANCEL, 0);
+            // Innermost first, until the interface ends; one listing per
+            // round, as a window may close between two.
+            for (int attempt = 0; attempt < 100; ++attempt) {
+                const std::vector<HWND> open = user.windows_();
+                if (open.empty()) {
+                    break;
+                }
+                PostMessageW(open.front(), WM_COMMAND, IDCANCEL, 0);
                 Sleep(50);
             }
         });
