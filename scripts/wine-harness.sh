@@ -18,7 +18,9 @@
 # program's ANSI code page from it: zh_CN 936, zh_TW 950, ja_JP 932, en_US 1252.
 # winemenubuilder is disabled: saving a .lnk must not create Linux menu entries.
 # A virtual X display is started on first need and reused until --stop;
-# TESSALY_USE_DISPLAY=1 uses $DISPLAY instead.
+# TESSALY_USE_DISPLAY=1 uses $DISPLAY instead. Its screen is 1280x1024;
+# TESSALY_SCREEN=WIDTHxHEIGHT gives another size, in a prefix and on a display
+# of their own, both stopped when the program ends.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -42,6 +44,8 @@ case ${TESSALY_WINE_ARCH:-win32} in
         exit 2
         ;;
 esac
+screen=${TESSALY_SCREEN:-1280x1024}
+[ -z "${TESSALY_SCREEN:-}" ] || prefix=$prefix-$screen
 export WINEPREFIX=$prefix WINEARCH=${TESSALY_WINE_ARCH:-win32}
 export WINEDEBUG=${TESSALY_WINEDEBUG:--all}
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
@@ -75,7 +79,7 @@ start_display() {
     local budget=120 started
     for number in $(seq 90 140); do
         [ -e /tmp/.X11-unix/X$number ] || [ -e /tmp/.X$number-lock ] && continue
-        Xvfb :$number -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb :$number -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
         pid=$!
         started=$SECONDS
         while kill -0 $pid 2>/dev/null; do
@@ -153,4 +157,10 @@ if [ "${TESSALY_USE_DISPLAY:-}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
     start_display
 fi
 make_prefix
+if [ -n "${TESSALY_SCREEN:-}" ]; then
+    status=0
+    "$loader" "$@" || status=$?
+    stop
+    exit $status
+fi
 exec "$loader" "$@"

@@ -1,6 +1,7 @@
 #include "ui/user_texts.h"
 
 #include "core/author_info.h"
+#include "ui/breakable_path.h"
 
 #include <cstdint>
 
@@ -28,7 +29,8 @@ std::string ErrorCode(HResult hr) {
 }
 
 std::string OutcomeText(const ShortcutOutcome& outcome) {
-    const std::string& path = outcome.path;
+    // A path breaks where a box may wrap it, so no box is wider than the screen.
+    const std::string path = BreakablePath(outcome.path);
     switch (outcome.step) {
         case ShortcutStep::Created:
             return std::string("生成QQ快捷登陆器成功!请查看桌面!感谢您的使用,更多信息请访问") +

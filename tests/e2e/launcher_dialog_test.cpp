@@ -21,6 +21,7 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <map>
 #include <thread>
 
@@ -284,6 +285,56 @@ TEST_F(LauncherDialogTest, OpensWithItsDesignedLookInReadingOrder) {
         driver::WaitUntilGone(dialog);
         EXPECT_FALSE(IsWindow(dialog));
     });
+}
+
+// Run at two screen sizes (CMakeLists.txt): the rectangles are printed for the record.
+RECT WorkArea() {
+    RECT area = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    std::printf("work area %ld,%ld-%ld,%ld\n", area.left, area.top, area.right, area.bottom);
+    return area;
+}
+void ExpectCentredOn(HWND window, const RECT& over, const char* what) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    std::printf("%s %ld,%ld-%ld,%ld\n", what, rect.left, rect.top, rect.right, rect.bottom);
+    EXPECT_NEAR(rect.left + rect.right, over.left + over.right, 3) << what;
+    EXPECT_NEAR(rect.top + rect.bottom, over.top + over.bottom, 3) << what;
+}
+
+TEST_F(LauncherDialogTest, DialogsOpenCentredAndAPathMessageFitsTheScreen) {
+    // Many short folders, and one name of 250 characters.
+    std::string folders = "C:";
+    for (int n = 0; n < 70; ++n) {
+        folders += "\\ab1";
+    }
+    for (const std::string& folder : {folders, "C:\\" + std::string(250, 'q')}) {
+        SetValue(HKEY_LOCAL_MACHINE, kInstallKey, L"Install", folder);
+        Run([&](DialogUser& user) {
+            const RECT area = WorkArea();
+            ExpectCentredOn(user.dialog(), area, "main dialog");
+            // Moved by the user, the dialog has the about box over it, not over the screen.
+            SetWindowPos(user.dialog(), nullptr, area.left, area.top, 0, 0, SWP_NOSIZE);
+            RECT dialog = {};
+            GetWindowRect(user.dialog(), &dialog);
+            PostMessageW(user.dialog(), WM_SYSCOMMAND, IDM_ABOUT, 0);
+            HWND about = user.WaitForOtherWindow();
+            ASSERT_NE(about, nullptr);
+            ExpectCentredOn(about, dialog, "about box");
+            PostMessageW(about, WM_COMMAND, IDOK, 0);
+            driver::WaitUntilGone(about);
+
+            user.Click(IDC_CREATE_SHORTCUT);
+            const auto boxes = user.AnswerBoxesUntil("生成");
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].text, texts::TargetPathTooLong(folder + "\\QQ.exe"));
+            const RECT& box = boxes[0].frame;
+            std::printf("message box %ld,%ld-%ld,%ld, %ld wide\n", box.left, box.top, box.right,
+                        box.bottom, box.right - box.left);
+            EXPECT_GE(box.left, area.left);
+            EXPECT_LE(box.right, area.right);
+        });
+    }
 }
 
 TEST_F(LauncherDialogTest, WritesEveryGoldenShortcut) {

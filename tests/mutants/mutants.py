@@ -218,6 +218,22 @@ MUTANTS = [
     # The hardening left off the program's libraries (reaching only what links it itself).
     ("hardening-not-linked", "core/CMakeLists.txt", "PUBLIC tessaly_hardening PRIVATE", "PRIVATE"),
 
+    # Where dialogs open, and messages that fit the screen.
+    ("dialog-not-centred", "ui/framework/dialog.cpp", "if (!placement.Moved()) {", "if (placement.Moved()) {"),
+    ("about-box-over-screen", "ui/framework/dialog_placement.cpp",
+     "overOwner ? BoundsOf(ownerRect) : workArea, workArea", "workArea, workArea"),
+    ("centred-off-screen", "ui/framework/centred_bounds.h", "start + size > last ?", "start > last ?"),
+    ("centred-whole-size-off", "ui/framework/centred_bounds.h", "from + (to - from - size) / 2",
+     "from + (to - from) / 2 - size"),
+    ("path-unbroken-at-separator", "ui/breakable_path.cpp",
+     "        if (IsSeparator(byte)) {\n            text += kZeroWidthSpace;", "        if (IsSeparator(byte)) {"),
+    ("long-name-unbroken", "ui/breakable_path.cpp", "piece == kLongestPiece &&", "piece == 1000 &&"),
+    ("path-message-unbroken", "ui/shortcut_messages.cpp",
+     '请缩短安装路径:\\n") +\n           BreakablePath(targetPath);', '请缩短安装路径:\\n") +\n           targetPath;'),
+    # The size work must keep the hardening the static check reads.
+    ("fortify-lost-to-size", "cmake/TessalySize.cmake",
+     "    ${PROJECT_SOURCE_DIR}/platform/win32/private_file.cpp)", ")"),
+
     # resources/: what the user sees
     ("about-menu-typo", "resources/Tessaly.rc", '"关于 Tessaly(&A)..."', '"关于 Tesaly(&A)..."'),
     ("password-unmasked", "resources/Tessaly.rc", "ES_PASSWORD | ES_AUTOHSCROLL", "ES_AUTOHSCROLL"),

@@ -67,8 +67,12 @@ def header_problems(exe, wanted):
 
 exe, wanted, build = sys.argv[1:4]
 problems = header_problems(exe, wanted)
-# Each of the program's libraries links the hardening: each calls the stack check.
-symbols = {part: subprocess.run([FORMATS[wanted][1] + "nm", *glob.glob(f"{build}/{part}/**/*.obj", recursive=True)],
+# Each of the program's libraries links the hardening: each calls the stack
+# check. The objects are fat LTO objects: their ordinary code (pe-*) is read,
+# not the intermediate language the linker plugin would list.
+object_format = "--target=" + FORMATS[wanted][0].replace("pei-", "pe-")
+symbols = {part: subprocess.run([FORMATS[wanted][1] + "nm", object_format,
+                                 *glob.glob(f"{build}/{part}/**/*.obj", recursive=True)],
                                 capture_output=True, text=True).stdout for part in ("core", "platform", "ui")}
 problems += [f"no object of {part}/ calls {what}" for what, call in HARDENING_CALLS.items() for part in symbols
              if not re.search(call, symbols[part] if what == "the stack check" else "".join(symbols.values()), re.M)]

@@ -74,9 +74,14 @@ public:
 class FakeMessagePresenter : public MessagePresenter {
 public:
     explicit FakeMessagePresenter(const FakeShortcutSystem* links = nullptr) : links_(links) {}
+    // As the user reads it: the zero-width spaces a path wraps at are not seen.
     void Show(const std::string& text) override {
-        shown.push_back(links_ != nullptr && links_->openLinks != 0 ? "(link alive) " + text
-                                                                    : text);
+        std::string read = text;
+        for (std::size_t at; (at = read.find("\xE2\x80\x8B")) != std::string::npos;) {
+            read.erase(at, 3);
+        }
+        shown.push_back(links_ != nullptr && links_->openLinks != 0 ? "(link alive) " + read
+                                                                    : read);
     }
     std::vector<std::string> shown;
 

@@ -95,8 +95,15 @@ bool IsMessageBox(HWND window) {
 
 MessageBoxSeen Answer(HWND box) {
     const HWND owner = GetWindow(box, GW_OWNER);
-    MessageBoxSeen seen{Text(GetDlgItem(box, kMessageBoxTextId)), owner,
-                        IsWindowEnabled(owner) != FALSE, nullptr};
+    MessageBoxSeen seen{Text(GetDlgItem(box, kMessageBoxTextId)),
+                        {},
+                        owner,
+                        IsWindowEnabled(owner) != FALSE,
+                        nullptr};
+    for (std::size_t at; (at = seen.text.find("\xE2\x80\x8B")) != std::string::npos;) {
+        seen.text.erase(at, 3);
+    }
+    GetWindowRect(box, &seen.frame);
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) {
             seen.icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));

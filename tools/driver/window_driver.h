@@ -42,7 +42,8 @@ void Type(HWND control, const std::string& text);
 bool IsMessageBox(HWND window);
 // A message box as the user saw it before answering it.
 struct MessageBoxSeen {
-    std::string text;
+    std::string text;  // as read: without the zero-width spaces a path wraps at
+    RECT frame;
     HWND owner;
     bool ownerEnabled;  // a modal box disables the window it belongs to
     HICON icon;         // the system icon it shows, or nullptr

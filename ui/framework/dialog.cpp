@@ -1,6 +1,7 @@
 #include "ui/framework/dialog.h"
 
 #include "text/utf_conversion.h"
+#include "ui/framework/dialog_placement.h"
 
 namespace tessaly::ui {
 
@@ -119,7 +120,12 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam,
         auto* dialog = reinterpret_cast<Dialog*>(lParam);
         SetWindowLongPtrW(window, DWLP_USER, lParam);
         dialog->handle_ = window;
-        return dialog->OnInitDialog() ? TRUE : FALSE;
+        const PlacementBeforeInit placement(window);
+        const bool focusFirst = dialog->OnInitDialog();
+        if (!placement.Moved()) {
+            CentreDialog(window, GetWindow(window, GW_OWNER));
+        }
+        return focusFirst ? TRUE : FALSE;
     }
     auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
     if (dialog == nullptr) {

@@ -76,7 +76,8 @@ public:
 protected:
     // Runs after the controls exist, before the dialog shows. The base loads
     // the members into the controls; true lets the system focus the first
-    // tab stop.
+    // tab stop. Unless it moves the window, the dialog then opens centred
+    // (dialog_placement.h).
     virtual bool OnInitDialog();
     virtual void DoDataExchange(DataExchange& dx);
     // IDOK saves the members and ends the dialog; IDCANCEL just ends it.
