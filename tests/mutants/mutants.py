@@ -228,11 +228,11 @@ MUTANTS = [
     ("path-unbroken-at-separator", "ui/breakable_path.cpp",
      "        if (IsSeparator(byte)) {\n            text += kZeroWidthSpace;", "        if (IsSeparator(byte)) {"),
     ("long-name-unbroken", "ui/breakable_path.cpp", "piece == kLongestPiece &&", "piece == 1000 &&"),
-    ("path-message-unbroken", "ui/shortcut_messages.cpp",
-     '请缩短安装路径:\\n") +\n           BreakablePath(targetPath);', '请缩短安装路径:\\n") +\n           targetPath;'),
+    ("path-message-unbroken", "ui/user_texts.cpp",
+     "const std::string path = BreakablePath(outcome.path);", "const std::string path = outcome.path;"),
     # The size work must keep the hardening the static check reads.
     ("fortify-lost-to-size", "cmake/TessalySize.cmake",
-     "    ${PROJECT_SOURCE_DIR}/platform/win32/private_file.cpp)", ")"),
+     "    ${PROJECT_SOURCE_DIR}/platform/win32/win32_shortcut_files.cpp)", ")"),
 
     # resources/: what the user sees
     ("about-menu-typo", "resources/Tessaly.rc", '"关于 Tessaly(&A)..."', '"关于 Tesaly(&A)..."'),
