@@ -6,7 +6,7 @@ namespace tessaly {
 
 namespace {
 
-constexpr char kZeroWidthSpace[] = "\xE2\x80\x8B";
+constexpr char kZeroWidthSpace[] = "​";  // U+200B ZERO WIDTH SPACE
 // 24 ideographs at 144 DPI are some 430 pixels: a line of any screen.
 constexpr std::size_t kLongestPiece = 24;
 

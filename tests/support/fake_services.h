@@ -74,10 +74,10 @@ public:
 class FakeMessagePresenter : public MessagePresenter {
 public:
     explicit FakeMessagePresenter(const FakeShortcutSystem* links = nullptr) : links_(links) {}
-    // As the user reads it: the zero-width spaces a path wraps at are not seen.
+    // As the user reads it: the zero-width spaces (U+200B) a path wraps at are not seen.
     void Show(const std::string& text) override {
         std::string read = text;
-        for (std::size_t at; (at = read.find("\xE2\x80\x8B")) != std::string::npos;) {
+        for (std::size_t at; (at = read.find("​")) != std::string::npos;) {
             read.erase(at, 3);
         }
         shown.push_back(links_ != nullptr && links_->openLinks != 0 ? "(link alive) " + read

@@ -100,7 +100,8 @@ MessageBoxSeen Answer(HWND box) {
                         owner,
                         IsWindowEnabled(owner) != FALSE,
                         nullptr};
-    for (std::size_t at; (at = seen.text.find("\xE2\x80\x8B")) != std::string::npos;) {
+    // As the user reads it: the zero-width spaces (U+200B) a path wraps at are not seen.
+    for (std::size_t at; (at = seen.text.find("​")) != std::string::npos;) {
         seen.text.erase(at, 3);
     }
     GetWindowRect(box, &seen.frame);
